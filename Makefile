@@ -25,7 +25,7 @@ test: build
 # Fuzz targets need clang; they are not part of `make test`.
 fuzz: setup
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMARLIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_info_reader
+	cmake --build build-fuzz -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) build-fuzz

@@ -5,7 +5,7 @@ set -e
 
 packages="build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libcurl4-openssl-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev
-  libgtest-dev python3 python3-pyftpdlib"
+  libgtest-dev python3 python3-pyftpdlib clang libclang-rt-14-dev"
 
 missing=""
 for p in $packages; do
