@@ -23,7 +23,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Fuzz targets need clang; they are not part of `make test`.
-fuzz: setup
+fuzz:
+	@./scripts/setup.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMARLIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 

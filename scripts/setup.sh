@@ -1,11 +1,14 @@
 #!/bin/sh
 # Installs what building and testing marlix needs on Debian, and only what is missing.
-# Called by `make run` and `make test`; safe to run again.
+# Called by `make run` and `make test`; safe to run again. `setup.sh fuzz` adds clang for the
+# fuzz targets.
 set -e
 
 packages="build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libcurl4-openssl-dev libjpeg62-turbo-dev libgif-dev libimagequant-dev
-  libgtest-dev python3 python3-pyftpdlib clang libclang-rt-14-dev"
+  libgtest-dev python3 python3-pyftpdlib"
+
+[ "${1:-}" = fuzz ] && packages="$packages clang libclang-rt-14-dev"
 
 missing=""
 for p in $packages; do
