@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto anyTemplate = [](const std::string& name) { return name.size() % 2 == 0; };
     MXCatalog catalog;
-    if (!ReadInfo(std::string_view(reinterpret_cast<const char*>(data), size), catalog, anyTemplate))
+    if (!ReadInfo(std::string_view(reinterpret_cast<const char*>(data), size), catalog,
+                  anyTemplate))
         return 0;
     catalog.RebuildLinks();
     const std::string written = WriteInfo(catalog);

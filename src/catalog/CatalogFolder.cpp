@@ -75,7 +75,8 @@ bool ForEachEntry(const std::string& folder, Action action) {
 // Empties and removes one folder; a file that cannot be removed is skipped, and then the folder
 // cannot be removed either.
 bool RemoveFolderWithFiles(const std::string& folder) {
-    if (!ForEachEntry(folder, [&](const std::string& name) { ::unlink((folder + "/" + name).c_str()); }))
+    if (!ForEachEntry(folder,
+                      [&](const std::string& name) { ::unlink((folder + "/" + name).c_str()); }))
         return false;
     return ::rmdir(folder.c_str()) == 0;
 }

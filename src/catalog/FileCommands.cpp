@@ -12,8 +12,10 @@ CatalogFileCommands::CatalogFileCommands(FileCommandHost& host, ActivityFlags& f
 bool CatalogFileCommands::ResolveUnsavedChanges() {
     if (catalog_->Saved) return true;
     switch (host_.AskSaveChanges()) {
-        case SaveChangesAnswer::Cancel: return false;
-        case SaveChangesAnswer::No: return true;
+        case SaveChangesAnswer::Cancel:
+            return false;
+        case SaveChangesAnswer::No:
+            return true;
         case SaveChangesAnswer::Yes:
             Save();
             return catalog_->Saved;

@@ -27,7 +27,8 @@ public:
     // "Catalog Exists- Do you want to overwrite it?" (caption "Save Changes"); true on OK
     virtual bool AskOverwriteCatalog() = 0;
     // A folder chooser with this title; nothing when the user cancels.
-    virtual std::optional<std::string> ChooseFolder(const std::string& title, bool allowNewFolder) = 0;
+    virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                    bool allowNewFolder) = 0;
     virtual void ShowStatus(const std::string& text) = 0;
     // The document was replaced or loaded: refresh the information panel, show the welcome page.
     virtual void DocumentReplaced() {}

@@ -3,32 +3,242 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <unordered_map>
+#include <vector>
 
 #include "MXCatalog.h"
 
 namespace {
 
+// ---- Conversions ----
+
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// atol rules: leading white space, an optional sign, digits up to the first other character;
+// no digits give 0. Values beyond 32 bits are held at the nearest limit.
+int32_t ToInt(std::string_view value) {
+    size_t i = 0;
+    while (i < value.size() && IsCSpace(value[i])) ++i;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
+    int64_t n = 0;
+    constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
+        n = std::min(n * 10 + (value[i] - '0'), kLimit);
+    if (negative) n = -n;
+    return static_cast<int32_t>(std::min<int64_t>(n, std::numeric_limits<int32_t>::max()));
+}
+
+// strtod rules in the C locale, whatever locale the process runs in (a desktop session may use
+// a decimal comma), rounded to a 32-bit float.
+float ToFloat(std::string_view value) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    std::string text(value);  // strtod needs a terminated string
+    return static_cast<float>(strtod_l(text.c_str(), nullptr, cLocale));
+}
+
+// A boolean is true exactly when its text begins with a lower-case t.
+bool ToBool(std::string_view value) {
+    return !value.empty() && value.front() == 't';
+}
+
+// Floats are widened and printed with six decimals, independent of the process locale.
+std::string FromFloat(float value) {
+    char buf[400];
+    auto result = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
+                                std::chars_format::fixed, 6);
+    return std::string(buf, result.ptr);
+}
+
+// ---- Fields ----
+
+// One stored field of a record: its key, how its value is written and read, and where it lives.
+// The tables below give the writer its order and the reader its keys.
+template <class Record>
+struct Field {
+    enum Kind { Text, MultiLine, Integer, Real, Flag, SignedByte };
+    std::string_view key;
+    Kind kind;
+    std::string Record::*text = nullptr;
+    int32_t Record::*integer = nullptr;
+    float Record::*real = nullptr;
+    bool Record::*flag = nullptr;
+    int8_t Record::*byte = nullptr;
+
+    std::string Format(const Record& r) const {
+        switch (kind) {
+            case Text:
+                return r.*text;
+            case MultiLine:
+                return FlattenLineBreaks(r.*text);
+            case Integer:
+                return std::to_string(r.*integer);
+            case Real:
+                return FromFloat(r.*real);
+            case Flag:
+                return r.*flag ? "true" : "false";
+            case SignedByte:
+                return std::to_string(r.*byte);
+        }
+        return {};
+    }
+
+    void Assign(Record& r, std::string_view value) const {
+        switch (kind) {
+            case Text:
+                r.*text = value;
+                break;
+            case MultiLine:
+                r.*text = RestoreLineBreaks(value);
+                break;
+            case Integer:
+                r.*integer = ToInt(value);
+                break;
+            case Real:
+                r.*real = ToFloat(value);
+                break;
+            case Flag:
+                r.*flag = ToBool(value);
+                break;
+            // the integer's low 8 bits, as a signed value
+            case SignedByte:
+                r.*byte = static_cast<int8_t>(static_cast<uint8_t>(ToInt(value)));
+                break;
+        }
+    }
+};
+
+template <class R>
+Field<R> TextField(std::string_view k, std::string R::*m) {
+    return {k, Field<R>::Text, m};
+}
+template <class R>
+Field<R> MultiLineField(std::string_view k, std::string R::*m) {
+    return {k, Field<R>::MultiLine, m};
+}
+template <class R>
+Field<R> IntField(std::string_view k, int32_t R::*m) {
+    return {k, Field<R>::Integer, nullptr, m};
+}
+template <class R>
+Field<R> FloatField(std::string_view k, float R::*m) {
+    return {k, Field<R>::Real, nullptr, nullptr, m};
+}
+template <class R>
+Field<R> BoolField(std::string_view k, bool R::*m) {
+    return {k, Field<R>::Flag, nullptr, nullptr, nullptr, m};
+}
+template <class R>
+Field<R> ByteField(std::string_view k, int8_t R::*m) {
+    return {k, Field<R>::SignedByte, nullptr, nullptr, nullptr, nullptr, m};
+}
+
+template <class R>
+const Field<R>* FindField(const std::vector<Field<R>>& fields, std::string_view key) {
+    auto it =
+        std::find_if(fields.begin(), fields.end(), [&](const Field<R>& f) { return f.key == key; });
+    return it == fields.end() ? nullptr : &*it;
+}
+
+// `Template` is written here in its place but read apart: it is kept only for an installed package.
+const std::vector<Field<MXCatalog>>& SettingFields() {
+    using C = MXCatalog;
+    static const std::vector<Field<C>> fields = {
+        TextField("FTPHost", &C::FTPHost),
+        TextField("FTPDirectory", &C::FTPDirectory),
+        TextField("FTPUsername", &C::FTPUsername),
+        TextField("FTPPassword", &C::FTPPassword),
+        BoolField("DemoMode", &C::DemoMode),
+        TextField("SITEID", &C::SITEID),
+        TextField("PARTNERID", &C::PARTNERID),
+        TextField("SERVER", &C::SERVER),
+        TextField("ZKPassword", &C::ZKPassword),
+        TextField("TextColor", &C::TextColor),
+        TextField("LinkColor", &C::LinkColor),
+        TextField("ALinkColor", &C::ALinkColor),
+        TextField("VLinkColor", &C::VLinkColor),
+        TextField("BGColor", &C::BGColor),
+        TextField("FontNames", &C::FontNames),
+        TextField("Color1", &C::Color1),
+        TextField("Color2", &C::Color2),
+        TextField("Color3", &C::Color3),
+        TextField("Template", &C::Template),
+        IntField("IconSize", &C::IconSize),
+        TextField("Money", &C::Money),
+        TextField("Language", &C::Language),
+        TextField("CompanyName", &C::CompanyName),
+        TextField("StoreName", &C::StoreName),
+        TextField("URL", &C::URL),
+        TextField("Path", &C::Path),
+        TextField("Email", &C::Email),
+        TextField("Phone", &C::Phone),
+        TextField("Keywords", &C::Keywords),
+        TextField("Desc", &C::Desc),
+        MultiLineField("WelcomeMsg", &C::WelcomeMsg),
+    };
+    return fields;
+}
+
+// CID and CNumItems with its ID lines are handled apart.
+const std::vector<Field<MXCategory>>& CategoryFields() {
+    using C = MXCategory;
+    static const std::vector<Field<C>> fields = {TextField("CName", &C::Name),
+                                                 MultiLineField("CDesc", &C::Desc),
+                                                 TextField("CParent", &C::Parent)};
+    return fields;
+}
+
+// IID and INumVariants with its variant lines are handled apart.
+const std::vector<Field<MXItem>>& ItemFields() {
+    using I = MXItem;
+    static const std::vector<Field<I>> fields = {TextField("ISKU", &I::SKU),
+                                                 TextField("IName", &I::Name),
+                                                 FloatField("IPrice", &I::Price),
+                                                 FloatField("IFS", &I::FlatShip),
+                                                 FloatField("IIFS", &I::IntlFlatShip),
+                                                 FloatField("IFSM", &I::FlatShipMore),
+                                                 FloatField("IIFSM", &I::IntlFlatShipMore),
+                                                 BoolField("IuseFS", &I::UseFlatShip),
+                                                 BoolField("Inontax", &I::NonTaxable),
+                                                 IntField("IItemCount", &I::ItemCount),
+                                                 FloatField("IWeight", &I::Weight),
+                                                 TextField("IKeywords", &I::Keywords),
+                                                 IntField("IDefQty", &I::DefaultQty),
+                                                 ByteField("Iqsm", &I::QtySelect),
+                                                 TextField("ISDesc", &I::ShortDesc),
+                                                 MultiLineField("ILDesc", &I::LongDesc)};
+    return fields;
+}
+
+// IVariantID is handled apart.
+const std::vector<Field<MXVariant>>& VariantFields() {
+    using V = MXVariant;
+    static const std::vector<Field<V>> fields = {
+        TextField("IVariantSKU", &V::SKU), TextField("IVariantName", &V::Name),
+        FloatField("IVariantPrice", &V::Price), FloatField("IVariantWeight", &V::Weight)};
+    return fields;
+}
+
 // ---- Writing ----
 
 class InfoWriter {
 public:
-    void Text(std::string_view key, std::string_view value) {
+    void Line(std::string_view key, std::string_view value) {
         out_.append(key).append("=").append(value).append("\r\n");
     }
-    void Int(std::string_view key, int32_t value) { Text(key, std::to_string(value)); }
-    void Bool(std::string_view key, bool value) { Text(key, value ? "true" : "false"); }
-    // Floats are widened and printed with six decimals, independent of the process locale.
-    void Float(std::string_view key, float value) {
-        char buf[400];
-        auto result = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                                    std::chars_format::fixed, 6);
-        Text(key, std::string_view(buf, result.ptr - buf));
+    void Count(std::string_view key, size_t n) {
+        Line(key, std::to_string(static_cast<int32_t>(n)));
     }
-    void Marker(std::string_view marker) { out_.append(marker).append("\r\n"); }
+    void Plain(std::string_view text) { out_.append(text).append("\r\n"); }
+    template <class R>
+    void Fields(const std::vector<Field<R>>& fields, const R& record) {
+        for (const Field<R>& f : fields) Line(f.key, f.Format(record));
+    }
     std::string Take() { return std::move(out_); }
 
 private:
@@ -61,38 +271,11 @@ private:
     size_t pos_ = 0;
 };
 
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// atol rules: leading white space, an optional sign, digits up to the first other character;
-// no digits give 0. Values beyond 32 bits are held at the nearest limit.
-int32_t ToInt(std::string_view value) {
-    size_t i = 0;
-    while (i < value.size() && IsCSpace(value[i])) ++i;
-    bool negative = false;
-    if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
-    int64_t n = 0;
-    constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
-        n = std::min(n * 10 + (value[i] - '0'), kLimit);
-    if (negative) n = -n;
-    n = std::min<int64_t>(n, std::numeric_limits<int32_t>::max());
-    return static_cast<int32_t>(n);
-}
-
-// strtod rules in the C locale, whatever locale the process runs in, rounded to a 32-bit float.
-float ToFloat(std::string_view value) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    std::string text(value);  // strtod needs a terminated string
-    return static_cast<float>(strtod_l(text.c_str(), nullptr, cLocale));
-}
-
-// A boolean is true exactly when its text begins with a lower-case t.
-bool ToBool(std::string_view value) { return !value.empty() && value.front() == 't'; }
-
 struct Entry {
     std::string_view key, value;
 };
 
+// Splits at the first "="; false for a line without one.
 bool Split(std::string_view line, Entry& entry) {
     size_t eq = line.find('=');
     if (eq == std::string_view::npos) return false;
@@ -100,37 +283,14 @@ bool Split(std::string_view line, Entry& entry) {
     return true;
 }
 
-// What ends a section: the end of the file, its marker (success), or anything else without "="
-// (failure).
-enum class LineKind { Entry, End, Fail };
+// A section ends at the end of the file or at its marker; any other line without "=" fails.
+enum class Next { Entry, Marker, EndOfFile, Fail };
 
-LineKind NextEntry(LineReader& lines, std::string_view marker, Entry& entry) {
+Next NextEntry(LineReader& lines, std::string_view marker, Entry& entry) {
     std::string_view line;
-    if (!lines.Next(line)) return LineKind::End;
-    if (Split(line, entry)) return LineKind::Entry;
-    return line == marker ? LineKind::End : LineKind::Fail;
-}
-
-using TextField = std::string MXCatalog::*;
-
-const std::unordered_map<std::string_view, TextField>& SettingTextFields() {
-    static const std::unordered_map<std::string_view, TextField> fields = {
-        {"FTPHost", &MXCatalog::FTPHost},         {"FTPDirectory", &MXCatalog::FTPDirectory},
-        {"FTPUsername", &MXCatalog::FTPUsername}, {"FTPPassword", &MXCatalog::FTPPassword},
-        {"SITEID", &MXCatalog::SITEID},           {"PARTNERID", &MXCatalog::PARTNERID},
-        {"SERVER", &MXCatalog::SERVER},           {"ZKPassword", &MXCatalog::ZKPassword},
-        {"TextColor", &MXCatalog::TextColor},     {"LinkColor", &MXCatalog::LinkColor},
-        {"ALinkColor", &MXCatalog::ALinkColor},   {"VLinkColor", &MXCatalog::VLinkColor},
-        {"BGColor", &MXCatalog::BGColor},         {"FontNames", &MXCatalog::FontNames},
-        {"Color1", &MXCatalog::Color1},           {"Color2", &MXCatalog::Color2},
-        {"Color3", &MXCatalog::Color3},           {"Money", &MXCatalog::Money},
-        {"Language", &MXCatalog::Language},       {"CompanyName", &MXCatalog::CompanyName},
-        {"StoreName", &MXCatalog::StoreName},     {"URL", &MXCatalog::URL},
-        {"Path", &MXCatalog::Path},               {"Email", &MXCatalog::Email},
-        {"Phone", &MXCatalog::Phone},             {"Keywords", &MXCatalog::Keywords},
-        {"Desc", &MXCatalog::Desc},
-    };
-    return fields;
+    if (!lines.Next(line)) return Next::EndOfFile;
+    if (Split(line, entry)) return Next::Entry;
+    return line == marker ? Next::Marker : Next::Fail;
 }
 
 class InfoReader {
@@ -144,21 +304,15 @@ public:
         Entry e;
         while (lines_.Next(line)) {
             if (!Split(line, e)) return false;
-            if (auto field = SettingTextFields().find(e.key); field != SettingTextFields().end())
-                catalog_.*(field->second) = e.value;
-            else if (e.key == "DemoMode")
-                catalog_.DemoMode = ToBool(e.value);
-            else if (e.key == "Template") {
+            if (e.key == "Template") {
                 std::string name(e.value);
                 if (templateExists_ && templateExists_(name)) catalog_.Template = name;
-            } else if (e.key == "IconSize")
-                catalog_.IconSize = ToInt(e.value);
-            else if (e.key == "WelcomeMsg")
-                catalog_.WelcomeMsg = RestoreLineBreaks(e.value);
-            else if (e.key == "NumCats") {
+            } else if (e.key == "NumCats") {
                 if (!ReadCategories()) return false;
             } else if (e.key == "NumItems") {
                 if (!ReadItems()) return false;
+            } else if (const Field<MXCatalog>* f = FindField(SettingFields(), e.key)) {
+                f->Assign(catalog_, e.value);
             }
         }
         return true;
@@ -170,26 +324,25 @@ private:
         Entry e;
         for (;;) {
             switch (NextEntry(lines_, "CEND", e)) {
-                case LineKind::End: return true;
-                case LineKind::Fail: return false;
-                case LineKind::Entry: break;
+                case Next::Marker:
+                case Next::EndOfFile:
+                    return true;
+                case Next::Fail:
+                    return false;
+                case Next::Entry:
+                    break;
             }
-            auto& categories = catalog_.Categories;
             if (e.key == "CID") {
                 id = e.value;
-                categories[id].ID = id;
-            } else if (e.key == "CName")
-                categories[id].Name = e.value;
-            else if (e.key == "CDesc")
-                categories[id].Desc = RestoreLineBreaks(e.value);
-            else if (e.key == "CParent")
-                categories[id].Parent = e.value;
-            else if (e.key == "CNumItems") {
+                catalog_.Categories[id].ID = id;
+            } else if (e.key == "CNumItems") {
                 // The next n lines are item IDs, whatever they hold, normalised to decimal.
-                auto& itemIds = categories[id].ItemIDs;
+                auto& itemIds = catalog_.Categories[id].ItemIDs;
                 std::string_view line;
                 for (int32_t n = ToInt(e.value); n > 0 && lines_.Next(line); --n)
                     itemIds.push_back(std::to_string(ToInt(line)));
+            } else if (const Field<MXCategory>* f = FindField(CategoryFields(), e.key)) {
+                f->Assign(catalog_.Categories[id], e.value);
             }
         }
     }
@@ -199,72 +352,44 @@ private:
         Entry e;
         for (;;) {
             switch (NextEntry(lines_, "IEND", e)) {
-                case LineKind::End: return true;
-                case LineKind::Fail: return false;
-                case LineKind::Entry: break;
+                case Next::Marker:
+                case Next::EndOfFile:
+                    return true;
+                case Next::Fail:
+                    return false;
+                case Next::Entry:
+                    break;
             }
             if (e.key == "IID") {
                 itemId = e.value;
                 catalog_.Items[itemId].ID = itemId;
             } else if (e.key == "INumVariants") {
+                // The count is not trusted: IVEND ends the variants.
                 switch (ReadVariants(itemId, variantId)) {
-                    case VariantsEnd::Marker: break;
-                    case VariantsEnd::EndOfFile: return true;
-                    case VariantsEnd::Fail: return false;
+                    case Next::EndOfFile:
+                        return true;
+                    case Next::Fail:
+                        return false;
+                    default:
+                        break;
                 }
-            } else {
-                ItemField(catalog_.Items, itemId, e);
+            } else if (const Field<MXItem>* f = FindField(ItemFields(), e.key)) {
+                f->Assign(catalog_.Items[itemId], e.value);
             }
         }
     }
 
-    static void ItemField(std::map<std::string, MXItem>& items, const std::string& itemId,
-                          const Entry& e) {
-        static const std::unordered_map<std::string_view, std::string MXItem::*> texts = {
-            {"ISKU", &MXItem::SKU}, {"IName", &MXItem::Name},
-            {"IKeywords", &MXItem::Keywords}, {"ISDesc", &MXItem::ShortDesc}};
-        static const std::unordered_map<std::string_view, float MXItem::*> floats = {
-            {"IPrice", &MXItem::Price},         {"IFS", &MXItem::FlatShip},
-            {"IIFS", &MXItem::IntlFlatShip},    {"IFSM", &MXItem::FlatShipMore},
-            {"IIFSM", &MXItem::IntlFlatShipMore}, {"IWeight", &MXItem::Weight}};
-        if (auto t = texts.find(e.key); t != texts.end())
-            items[itemId].*(t->second) = e.value;
-        else if (auto f = floats.find(e.key); f != floats.end())
-            items[itemId].*(f->second) = ToFloat(e.value);
-        else if (e.key == "IuseFS")
-            items[itemId].UseFlatShip = ToBool(e.value);
-        else if (e.key == "Inontax")
-            items[itemId].NonTaxable = ToBool(e.value);
-        else if (e.key == "IItemCount")
-            items[itemId].ItemCount = ToInt(e.value);
-        else if (e.key == "IDefQty")
-            items[itemId].DefaultQty = ToInt(e.value);
-        else if (e.key == "Iqsm")
-            items[itemId].QtySelect = static_cast<int8_t>(static_cast<uint8_t>(ToInt(e.value)));
-        else if (e.key == "ILDesc")
-            items[itemId].LongDesc = RestoreLineBreaks(e.value);
-    }
-
-    enum class VariantsEnd { Marker, EndOfFile, Fail };
-
-    VariantsEnd ReadVariants(const std::string& itemId, std::string& variantId) {
+    Next ReadVariants(const std::string& itemId, std::string& variantId) {
         Entry e;
-        std::string_view line;
         for (;;) {
-            if (!lines_.Next(line)) return VariantsEnd::EndOfFile;
-            if (!Split(line, e)) return line == "IVEND" ? VariantsEnd::Marker : VariantsEnd::Fail;
-            auto variants = [&]() -> auto& { return catalog_.Items[itemId].Variants; };
+            Next next = NextEntry(lines_, "IVEND", e);
+            if (next != Next::Entry) return next;
             if (e.key == "IVariantID") {
                 variantId = e.value;
-                variants()[variantId].ID = variantId;
-            } else if (e.key == "IVariantSKU")
-                variants()[variantId].SKU = e.value;
-            else if (e.key == "IVariantName")
-                variants()[variantId].Name = e.value;
-            else if (e.key == "IVariantPrice")
-                variants()[variantId].Price = ToFloat(e.value);
-            else if (e.key == "IVariantWeight")
-                variants()[variantId].Weight = ToFloat(e.value);
+                catalog_.Items[itemId].Variants[variantId].ID = variantId;
+            } else if (const Field<MXVariant>* f = FindField(VariantFields(), e.key)) {
+                f->Assign(catalog_.Items[itemId].Variants[variantId], e.value);
+            }
         }
     }
 
@@ -303,79 +428,29 @@ std::string RestoreLineBreaks(std::string_view text) {
 
 std::string WriteInfo(const MXCatalog& c) {
     InfoWriter w;
-    w.Text("FTPHost", c.FTPHost);
-    w.Text("FTPDirectory", c.FTPDirectory);
-    w.Text("FTPUsername", c.FTPUsername);
-    w.Text("FTPPassword", c.FTPPassword);
-    w.Bool("DemoMode", c.DemoMode);
-    w.Text("SITEID", c.SITEID);
-    w.Text("PARTNERID", c.PARTNERID);
-    w.Text("SERVER", c.SERVER);
-    w.Text("ZKPassword", c.ZKPassword);
-    w.Text("TextColor", c.TextColor);
-    w.Text("LinkColor", c.LinkColor);
-    w.Text("ALinkColor", c.ALinkColor);
-    w.Text("VLinkColor", c.VLinkColor);
-    w.Text("BGColor", c.BGColor);
-    w.Text("FontNames", c.FontNames);
-    w.Text("Color1", c.Color1);
-    w.Text("Color2", c.Color2);
-    w.Text("Color3", c.Color3);
-    w.Text("Template", c.Template);
-    w.Int("IconSize", c.IconSize);
-    w.Text("Money", c.Money);
-    w.Text("Language", c.Language);
-    w.Text("CompanyName", c.CompanyName);
-    w.Text("StoreName", c.StoreName);
-    w.Text("URL", c.URL);
-    w.Text("Path", c.Path);
-    w.Text("Email", c.Email);
-    w.Text("Phone", c.Phone);
-    w.Text("Keywords", c.Keywords);
-    w.Text("Desc", c.Desc);
-    w.Text("WelcomeMsg", FlattenLineBreaks(c.WelcomeMsg));
+    w.Fields(SettingFields(), c);
 
-    w.Int("NumCats", static_cast<int32_t>(c.Categories.size()));
-    for (const auto& [id, cat] : c.Categories) {
-        w.Text("CID", id);
-        w.Text("CName", cat.Name);
-        w.Text("CDesc", FlattenLineBreaks(cat.Desc));
-        w.Text("CParent", cat.Parent);
-        w.Int("CNumItems", static_cast<int32_t>(cat.ItemIDs.size()));
-        for (const std::string& itemId : cat.ItemIDs) w.Marker(itemId);
+    w.Count("NumCats", c.Categories.size());
+    for (const auto& [id, category] : c.Categories) {
+        w.Line("CID", id);  // the key, even where a record's ID field is empty
+        w.Fields(CategoryFields(), category);
+        w.Count("CNumItems", category.ItemIDs.size());
+        for (const std::string& itemId : category.ItemIDs) w.Plain(itemId);
     }
-    w.Marker("CEND");
+    w.Plain("CEND");
 
-    w.Int("NumItems", static_cast<int32_t>(c.Items.size()));
+    w.Count("NumItems", c.Items.size());
     for (const auto& [id, item] : c.Items) {
-        w.Text("IID", id);
-        w.Text("ISKU", item.SKU);
-        w.Text("IName", item.Name);
-        w.Float("IPrice", item.Price);
-        w.Float("IFS", item.FlatShip);
-        w.Float("IIFS", item.IntlFlatShip);
-        w.Float("IFSM", item.FlatShipMore);
-        w.Float("IIFSM", item.IntlFlatShipMore);
-        w.Bool("IuseFS", item.UseFlatShip);
-        w.Bool("Inontax", item.NonTaxable);
-        w.Int("IItemCount", item.ItemCount);
-        w.Float("IWeight", item.Weight);
-        w.Text("IKeywords", item.Keywords);
-        w.Int("IDefQty", item.DefaultQty);
-        w.Int("Iqsm", item.QtySelect);
-        w.Text("ISDesc", item.ShortDesc);
-        w.Text("ILDesc", FlattenLineBreaks(item.LongDesc));
-        w.Int("INumVariants", static_cast<int32_t>(item.Variants.size()));
-        for (const auto& [variantId, v] : item.Variants) {
-            w.Text("IVariantID", variantId);
-            w.Text("IVariantSKU", v.SKU);
-            w.Text("IVariantName", v.Name);
-            w.Float("IVariantPrice", v.Price);
-            w.Float("IVariantWeight", v.Weight);
+        w.Line("IID", id);
+        w.Fields(ItemFields(), item);
+        w.Count("INumVariants", item.Variants.size());
+        for (const auto& [variantId, variant] : item.Variants) {
+            w.Line("IVariantID", variantId);
+            w.Fields(VariantFields(), variant);
         }
-        w.Marker("IVEND");
+        w.Plain("IVEND");
     }
-    w.Marker("IEND");
+    w.Plain("IEND");
     return w.Take();
 }
 

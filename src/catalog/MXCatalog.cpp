@@ -1,6 +1,8 @@
 #include "MXCatalog.h"
 
-MXCatalog::MXCatalog() { ResetDefaults(); }
+MXCatalog::MXCatalog() {
+    ResetDefaults();
+}
 
 void MXCatalog::ResetDefaults() {
     FTPHost.clear();

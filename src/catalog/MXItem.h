@@ -26,8 +26,8 @@ struct MXItem {
     std::string Keywords;
     int32_t DefaultQty = 1;
     int8_t QtySelect = QtyDropDown;
-    std::string ShortDesc;  // one line
-    std::string LongDesc;   // multi-line (CR LF), HTML allowed
+    std::string ShortDesc;                 // one line
+    std::string LongDesc;                  // multi-line (CR LF), HTML allowed
     std::vector<std::string> CategoryIDs;  // derived by RebuildLinks, never stored
     std::map<std::string, MXVariant> Variants;
 };

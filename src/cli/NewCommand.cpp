@@ -12,8 +12,7 @@ namespace {
 int RunNew(const CliContext& context, const std::vector<std::string>& args);
 
 const CliCommand kNew{"new", "new FOLDER",
-                      "create a new catalog folder with data/, output/ and a default info",
-                      RunNew};
+                      "create a new catalog folder with data/, output/ and a default info", RunNew};
 const CliCommandRegistration registration(kNew);
 
 int RunNew(const CliContext&, const std::vector<std::string>& args) {

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         } else if (args[i].rfind("--home=", 0) == 0) {
             home = args[i].substr(7);
         } else {
-            std::fprintf(stderr, "marlix: unknown option %s (try marlix --help)\n", args[i].c_str());
+            std::fprintf(stderr, "marlix: unknown option %s (try marlix --help)\n",
+                         args[i].c_str());
             return kUsageError;
         }
     }

@@ -67,7 +67,7 @@ TEST(CatalogModel, RebuildLinksFillsDerivedListsAndDanglingRecords) {
     MXCatalog c;
     c.Categories["20"] = {.ID = "20", .Parent = "10", .ItemIDs = {"7", "5"}};
     c.Categories["10"] = {.ID = "10", .ItemIDs = {"5"}};
-    c.Categories["30"] = {.ID = "30", .Parent = "99"};  // parent missing
+    c.Categories["30"] = {.ID = "30", .Parent = "99"};                    // parent missing
     c.Categories["25"] = {.ID = "25", .Parent = "10", .ItemIDs = {"8"}};  // item 8 missing
     c.Items["5"].ID = "5";
     c.Items["7"].ID = "7";

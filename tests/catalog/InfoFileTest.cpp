@@ -34,7 +34,8 @@ TEST(InfoFile, DefaultDocumentWritesSettingsAndEmptySections) {
 
 TEST(InfoFile, WritesCategoriesItemsAndVariantsInTheirOrder) {
     MXCatalog c;
-    c.Categories["978307200"] = {.ID = "978307200", .Name = "Mugs",
+    c.Categories["978307200"] = {.ID = "978307200",
+                                 .Name = "Mugs",
                                  .Desc = "Coffee mugs\r\nin three sizes",
                                  .ItemIDs = {"978307260"}};
     MXItem& mug = c.Items["978307260"];
@@ -102,8 +103,8 @@ TEST(InfoFile, EveryFieldSurvivesARoundTrip) {
     c.Keywords = "mugs, cups\tand more";  // a TAB in a one-line text stays a TAB
     c.Desc = "Fine mugs";
     c.WelcomeMsg = "Welcome!\r\n\r\nEnjoy.";
-    c.Categories["100"] = {.ID = "100", .Name = "Top", .Desc = "Line 1\r\nLine 2",
-                           .ItemIDs = {"300", "200"}};
+    c.Categories["100"] = {
+        .ID = "100", .Name = "Top", .Desc = "Line 1\r\nLine 2", .ItemIDs = {"300", "200"}};
     c.Categories["101"] = {.ID = "101", .Name = "Sub", .Parent = "100", .ItemIDs = {"200"}};
     MXItem item;
     item.ID = "200";
@@ -160,7 +161,9 @@ struct ReaderCase {
     std::function<void(const MXCatalog&)> check;
 };
 
-void PrintTo(const ReaderCase& rule, std::ostream* os) { *os << rule.name; }
+void PrintTo(const ReaderCase& rule, std::ostream* os) {
+    *os << rule.name;
+}
 
 class InfoReader : public testing::TestWithParam<ReaderCase> {};
 
@@ -175,8 +178,8 @@ const std::string kLongText(100000, 'x');
 INSTANTIATE_TEST_SUITE_P(
     Rules, InfoReader,
     testing::Values(
-        ReaderCase{"SettingsInAnyOrderAndLastWins",
-                   "StoreName=One\r\nPhone=1\nStoreName=Two\r\n", true,
+        ReaderCase{"SettingsInAnyOrderAndLastWins", "StoreName=One\r\nPhone=1\nStoreName=Two\r\n",
+                   true,
                    [](const MXCatalog& c) {
                        EXPECT_EQ(c.StoreName, "Two");
                        EXPECT_EQ(c.Phone, "1");
@@ -211,44 +214,44 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"WrongMarkerInItemsFails", "NumItems=0\r\nCEND\r\n", false, {}},
         ReaderCase{"WrongMarkerInCategoriesFails", "NumCats=0\r\nIEND\r\n", false, {}},
         ReaderCase{"WrongMarkerInVariantsFails",
-                   "NumItems=1\r\nIID=1\r\nINumVariants=0\r\nIEND\r\n", false, {}},
+                   "NumItems=1\r\nIID=1\r\nINumVariants=0\r\nIEND\r\n",
+                   false,
+                   {}},
         ReaderCase{"EmptyFileReads", "", true, {}},
-        ReaderCase{"FileEndingInsideCategoriesReads",
-                   "NumCats=1\r\nCID=5\r\nCName=Cups", true,
+        ReaderCase{"FileEndingInsideCategoriesReads", "NumCats=1\r\nCID=5\r\nCName=Cups", true,
                    [](const MXCatalog& c) { EXPECT_EQ(c.Categories.at("5").Name, "Cups"); }},
         ReaderCase{"FileEndingAfterLastItemWithoutIENDReads",
                    "NumItems=1\r\nIID=7\r\nIName=Mug\r\nINumVariants=0\r\nIVEND\r\n", true,
                    [](const MXCatalog& c) { EXPECT_EQ(c.Items.at("7").Name, "Mug"); }},
-        ReaderCase{"FileEndingInsideVariantsReads",
-                   "NumItems=1\r\nIID=7\r\nINumVariants=1\r\nIVariantID=8\r\nIVariantName=L", true,
-                   [](const MXCatalog& c) { EXPECT_EQ(c.Items.at("7").Variants.at("8").Name, "L"); }},
-        ReaderCase{"SectionBeforeSettings",
-                   "NumCats=0\r\nCEND\r\nStoreName=Later\r\n", true,
+        ReaderCase{
+            "FileEndingInsideVariantsReads",
+            "NumItems=1\r\nIID=7\r\nINumVariants=1\r\nIVariantID=8\r\nIVariantName=L", true,
+            [](const MXCatalog& c) { EXPECT_EQ(c.Items.at("7").Variants.at("8").Name, "L"); }},
+        ReaderCase{"SectionBeforeSettings", "NumCats=0\r\nCEND\r\nStoreName=Later\r\n", true,
                    [](const MXCatalog& c) { EXPECT_EQ(c.StoreName, "Later"); }},
-        ReaderCase{"ItemIdLinesTakenWholeAndNormalised",
-                   "NumCats=1\r\nCID=1\r\nCNumItems=4\r\nCName=x\r\n0042\r\nabc\r\n -7z\r\nCEND\r\n",
-                   true,
-                   [](const MXCatalog& c) {
-                       const MXCategory& cat = c.Categories.at("1");
-                       EXPECT_EQ(cat.Name, "");
-                       EXPECT_EQ(cat.ItemIDs,
-                                 (std::vector<std::string>{"0", "42", "0", "-7"}));
-                   }},
+        ReaderCase{
+            "ItemIdLinesTakenWholeAndNormalised",
+            "NumCats=1\r\nCID=1\r\nCNumItems=4\r\nCName=x\r\n0042\r\nabc\r\n -7z\r\nCEND\r\n", true,
+            [](const MXCatalog& c) {
+                const MXCategory& cat = c.Categories.at("1");
+                EXPECT_EQ(cat.Name, "");
+                EXPECT_EQ(cat.ItemIDs, (std::vector<std::string>{"0", "42", "0", "-7"}));
+            }},
         ReaderCase{"ItemIdCountLargerThanFile", "NumCats=1\r\nCID=1\r\nCNumItems=9\r\n5\r\n", true,
                    [](const MXCatalog& c) {
                        EXPECT_EQ(c.Categories.at("1").ItemIDs, (std::vector<std::string>{"5"}));
                    }},
-        ReaderCase{"RepeatedCategoryTakesLaterFieldsAndCollectsItems",
-                   "NumCats=2\r\nCID=1\r\nCName=A\r\nCNumItems=1\r\n10\r\n"
-                   "CID=1\r\nCName=B\r\nCDesc=x\ty\r\nCNumItems=1\r\n11\r\nCEND\r\n",
-                   true,
-                   [](const MXCatalog& c) {
-                       ASSERT_EQ(c.Categories.size(), 1u);
-                       EXPECT_EQ(c.Categories.at("1").Name, "B");
-                       EXPECT_EQ(c.Categories.at("1").Desc, "x\r\ny");
-                       EXPECT_EQ(c.Categories.at("1").ItemIDs,
-                                 (std::vector<std::string>{"10", "11"}));
-                   }},
+        ReaderCase{
+            "RepeatedCategoryTakesLaterFieldsAndCollectsItems",
+            "NumCats=2\r\nCID=1\r\nCName=A\r\nCNumItems=1\r\n10\r\n"
+            "CID=1\r\nCName=B\r\nCDesc=x\ty\r\nCNumItems=1\r\n11\r\nCEND\r\n",
+            true,
+            [](const MXCatalog& c) {
+                ASSERT_EQ(c.Categories.size(), 1u);
+                EXPECT_EQ(c.Categories.at("1").Name, "B");
+                EXPECT_EQ(c.Categories.at("1").Desc, "x\r\ny");
+                EXPECT_EQ(c.Categories.at("1").ItemIDs, (std::vector<std::string>{"10", "11"}));
+            }},
         ReaderCase{"VariantCountIgnoredMarkerEnds",
                    "NumItems=1\r\nIID=1\r\nINumVariants=5\r\nIVariantID=a\r\nIVariantPrice=2.5\r\n"
                    "IVariantID=b\r\nIName=ignored here\r\nIVEND\r\nIEND\r\n",
@@ -289,12 +292,13 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const MXCatalog& c) { EXPECT_EQ(c.Items.at("1").QtySelect, -1); }},
         ReaderCase{"LinesOfAnyLength", "StoreName=" + kLongText + "\r\n", true,
                    [](const MXCatalog& c) { EXPECT_EQ(c.StoreName, kLongText); }},
-        ReaderCase{"BinaryGarbageFails", std::string("\x00\x01\xff\xfe\n\x89PNG\r\n", 11), false,
-                   {}}),
+        ReaderCase{
+            "BinaryGarbageFails", std::string("\x00\x01\xff\xfe\n\x89PNG\r\n", 11), false, {}}),
     [](const testing::TestParamInfo<ReaderCase>& info) { return info.param.name; });
 
 TEST(InfoFile, TemplateKeptWhenTheLibraryHoldsIt) {
     MXCatalog c;
-    ASSERT_TRUE(ReadInfo("Template=Modern\r\n", c, [](const std::string& n) { return n == "Modern"; }));
+    ASSERT_TRUE(
+        ReadInfo("Template=Modern\r\n", c, [](const std::string& n) { return n == "Modern"; }));
     EXPECT_EQ(c.Template, "Modern");
 }

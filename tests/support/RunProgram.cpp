@@ -28,7 +28,8 @@ ProgramResult RunProgram(const std::vector<std::string>& argv, const std::string
     // Feed the input and drain both outputs together so that no pipe fills up.
     size_t written = 0;
     if (input.empty()) close(in[1]);
-    pollfd fds[3] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {input.empty() ? -1 : in[1], POLLOUT, 0}};
+    pollfd fds[3] = {
+        {out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {input.empty() ? -1 : in[1], POLLOUT, 0}};
     int open = 2;
     while (open > 0) {
         if (poll(fds, 3, -1) < 0 && errno != EINTR) break;
