@@ -52,9 +52,8 @@ bool Perform(CURL* curl, std::string* error) {
     if (error) {
         long status = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-        *error = code == CURLE_HTTP_RETURNED_ERROR
-                     ? "the server answered " + std::to_string(status)
-                     : std::string(curl_easy_strerror(code));
+        *error = code == CURLE_HTTP_RETURNED_ERROR ? "the server answered " + std::to_string(status)
+                                                   : std::string(curl_easy_strerror(code));
     }
     return false;
 }

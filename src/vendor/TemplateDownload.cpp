@@ -59,14 +59,16 @@ DownloadOutcome TemplateDownload::Download(const std::string& templateName) {
     const std::string base = serverUrl_ + kTemplatesPath + ServerName(templateName) + "/";
     std::string page;
     std::vector<std::string> fileNames;
-    if (!HttpClient(kTemplateTimeoutMs).GetText(base, page) || !ReadTemplateIndex(page, fileNames)) {
+    if (!HttpClient(kTemplateTimeoutMs).GetText(base, page) ||
+        !ReadTemplateIndex(page, fileNames)) {
         host_.ShowStatus(failed);
         return DownloadOutcome::Failed;
     }
     for (const std::string& name : fileNames) {
         // A link may only name a file inside the package folder.
         if (!IsSafeTemplateFileName(name)) {
-            host_.ShowStatus("Skipped unsafe file name in " + templateName + ": " + Printable(name));
+            host_.ShowStatus("Skipped unsafe file name in " + templateName + ": " +
+                             Printable(name));
             continue;
         }
         FetchFile(base + name, folder + "/" + name);

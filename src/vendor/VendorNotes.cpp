@@ -23,7 +23,9 @@ std::optional<std::string> Block(const std::string& text, const std::string& beg
     return start < e ? text.substr(start, e - start) : std::string();
 }
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string Trim(const std::string& text) {
     auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);

@@ -6,7 +6,7 @@
 // What the vendor's notes file tells the user: the text of the notes window and the templates
 // offered for download.
 struct VendorNotes {
-    std::string notesText;               // the note (or the default text) and any out-of-date notice
+    std::string notesText;  // the note (or the default text) and any out-of-date notice
     std::vector<std::string> templates;  // ascending byte-wise; empty lines give empty entries
 };
 
