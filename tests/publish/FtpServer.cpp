@@ -67,6 +67,8 @@ void FtpServer::ForgetCommands() {
     std::ofstream(folder_ / "commands.log", std::ios::trunc);
 }
 
+FtpServer* FtpServerSuite::server_ = nullptr;
+
 int UnusedPort() {
     int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};

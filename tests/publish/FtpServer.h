@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <string>
@@ -36,3 +37,19 @@ private:
 
 // A port on 127.0.0.1 that nothing listens on at the moment of the call.
 int UnusedPort();
+
+// Test suites derived from this share one server, started before their first test.
+class FtpServerSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server_ = new FtpServer(); }
+    static void TearDownTestSuite() {
+        delete server_;
+        server_ = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(server_->Running()) << server_->StartFailure();
+        server_->ForgetCommands();
+    }
+
+    static FtpServer* server_;
+};

@@ -83,17 +83,11 @@ std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<st
     return a;
 }
 
-class FtpUpload : public ::testing::Test {
+class FtpUpload : public FtpServerSuite {
 protected:
-    static void SetUpTestSuite() { server_ = new FtpServer(); }
-    static void TearDownTestSuite() {
-        delete server_;
-        server_ = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(server_->Running()) << server_->StartFailure();
-        server_->ForgetCommands();
+        FtpServerSuite::SetUp();
+        if (HasFatalFailure()) return;
         catalog_.CatalogFolder = local_.path();
         fs::create_directories(Output());
         catalog_.FTPHost = server_->Host();
@@ -119,15 +113,12 @@ protected:
         return std::count(commands.begin(), commands.end(), line);
     }
 
-    static FtpServer* server_;
     TempFolder local_;
     MXCatalog catalog_;
     ActivityFlags flags_;
     RecordingHost host_;
     UploadOptions options_;
 };
-
-FtpServer* FtpUpload::server_ = nullptr;
 
 TEST_F(FtpUpload, StoreArrivesByteForByteInAMissingDirectoryMadeOnce) {
     const std::map<std::string, std::string> store = {
