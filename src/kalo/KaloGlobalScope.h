@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -13,7 +14,8 @@
 // run ZAPs is hidden. Resetting drops the layer, so the prepared globals are never changed.
 class KaloGlobalScope {
 public:
-    explicit KaloGlobalScope(uint64_t id) : layer_(id) {}
+    // `generation` is bumped whenever a variable's place changes (see KaloInterpreter).
+    KaloGlobalScope(uint64_t id, uint64_t& generation) : layer_(id), generation_(generation) {}
 
     void setBase(std::shared_ptr<const KaloGlobals> base) { base_ = std::move(base); }
     const KaloGlobals* base() const { return base_.get(); }
@@ -38,6 +40,7 @@ private:
     KaloVariableTable layer_;
     std::set<std::string, std::less<>> hidden_;  // prepared variables the run zapped
     std::shared_ptr<const KaloGlobals> base_;
+    uint64_t& generation_;
 };
 
 template <class Visit>
