@@ -7,20 +7,20 @@
 #include "OrderForm.h"
 #include "StoreTexts.h"
 #include "catalog/MXCatalog.h"
+#include "kalo/KaloVariableDefiner.h"
 
 namespace {
 
+// Shorter names for the three kinds of definition.
 class VariableList {
 public:
-    explicit VariableList(std::vector<ScriptVariable>& list) : list_(list) {}
-    void text(std::string name, std::string value) {
-        list_.push_back({std::move(name), '$', 0, std::move(value), false});
-    }
-    void number(std::string name, float value) { list_.push_back({std::move(name), '%', value, {}, false}); }
-    void truth(std::string name, bool value) { list_.push_back({std::move(name), '@', 0, {}, value}); }
+    explicit VariableList(KaloVariableDefiner& target) : target_(target) {}
+    void text(const std::string& name, const std::string& value) { target_.defineText(name, value); }
+    void number(const std::string& name, float value) { target_.defineNumber(name, value); }
+    void truth(const std::string& name, bool value) { target_.defineBool(name, value); }
 
 private:
-    std::vector<ScriptVariable>& list_;
+    KaloVariableDefiner& target_;
 };
 
 void categoryVariables(VariableList& v, const std::string& id, const MXCategory& c,
@@ -80,10 +80,9 @@ void itemVariables(VariableList& v, const std::string& id, const MXItem& item,
 
 }  // namespace
 
-std::vector<ScriptVariable> runVariables(const MXCatalog& catalog, const GenerationState& state,
-                                         const DataFolderIndex& data, int year) {
-    std::vector<ScriptVariable> list;
-    VariableList v(list);
+void defineRunVariables(KaloVariableDefiner& variables, const MXCatalog& catalog,
+                        const GenerationState& state, const DataFolderIndex& data, int year) {
+    VariableList v(variables);
     const MXCatalog& c = catalog;
     v.text("$thisyear", std::to_string(year));
     v.text("$SITEID", effectiveSiteId(c));
@@ -119,9 +118,10 @@ std::vector<ScriptVariable> runVariables(const MXCatalog& catalog, const Generat
     for (const auto& [id, category] : c.Categories) categoryVariables(v, id, category, data);
     v.number("%numitems", static_cast<float>(c.Items.size()));
     for (const auto& [id, item] : c.Items) itemVariables(v, id, item, data);
-    return list;
 }
 
-std::vector<ScriptVariable> pageVariables(const std::string& categoryId, const std::string& itemId) {
-    return {{"$curcatid", '$', 0, categoryId, false}, {"$curitemid", '$', 0, itemId, false}};
+void definePageVariables(KaloVariableDefiner& variables, const std::string& categoryId,
+                         const std::string& itemId) {
+    variables.defineText("$curcatid", categoryId);
+    variables.defineText("$curitemid", itemId);
 }

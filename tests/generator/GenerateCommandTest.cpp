@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <regex>
 
@@ -49,4 +53,42 @@ TEST(GenerateCommand, PrintsEachStatusLineAndExitsByTheEnding) {
     r = Marlix(shop, shop.home / "NoSuchCatalog");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "Catalog Load Failed.\n");
+}
+
+TEST(GenerateCommand, InterruptCancelsTheRunEvenInsideAScript) {
+    ShopFixture shop(kSmallShop);
+    WriteFileBytes(shop.home / "Templates/shop/index.html",
+                   "<!-- BEGINKALO WHILE 1 < 2 DO [ SET %I := 1 ] ENDKALO -->\n");
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        execl(MARLIX_BIN, MARLIX_BIN, "--home", shop.home.path().c_str(), "generate",
+              shop.catalog.CatalogFolder.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    // Interrupt once the page with the endless script has begun.
+    std::string text;
+    char buffer[256];
+    ssize_t n;
+    bool interrupted = false;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<size_t>(n));
+        if (!interrupted && text.find("Working on File: index.html\n") != std::string::npos) {
+            kill(child, SIGINT);
+            interrupted = true;
+        }
+    }
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(std::regex_search(text, std::regex("Working on File: index\\.html\n"
+                                                   "Vivivud Generation Cancelled\\.\nTime: [0-9]+ sec\\.\n$")))
+        << text;
 }

@@ -31,13 +31,22 @@ iimage:100:100
 <html><body !!bodybgpic!!>!!storename!! by !!companyname!!, !!thisyear!!
 logo !!logourl!! !!logowidth!!x!!logoheight!! bg !!bgurl!!
 !!url!! !!email!! !!money!!|!!language!!|!!itemname!!|!!itemprice!!|!!itemitemcount!!|!!itemweight!!|!!itemdefqty!!|!!catname!!
-!!forme!!</body></html>
+!!forme!!A<!-- BEGINKALO PRINT [$storename] ENDKALO -->B
+<ul><!-- BEGINKALO
+SORT KEYS OF &CATNAME TO &IDS
+FOR %I := 1 TO %NUMCATS [ PRINTLN [ &CATNAME(&IDS(%I)) ] ]
+ENDKALO
+  --></ul> !!storename!!
+</body></html>
 -- Templates/shop/cat.html --
 !!catid!! !!catname!!: !!catdesc!!
 -- Templates/shop/sub.html --
 sub !!catname!!
 -- Templates/shop/item.html --
 !!itemid!! !!itemsku!! !!itemname!! !!itemprice!! !!itemweight!! in !!catid!! !!catname!!
+<!-- BEGINKALO PRINT [&ITEMNAME($CURITEMID) "/" $CURCATID]
+  IF &ITEMNUMVARIANTS($CURITEMID) > 0 THEN [ PRINT [" " &ITEMVARIANTNAME($CURITEMID + "_1")] ]
+ENDKALO -->
 -- Templates/shop/pic.html --
 pic !!itemname!!
 -- expect/index.html --
@@ -57,6 +66,11 @@ http://mugs.example orders@your-store.example |||0.00|1|0.000000|1|
 <INPUT TYPE="hidden" NAME="10-FONTFACE" VALUE="Arial, Helvetica, sans-serif">
 <INPUT TYPE="hidden" NAME="10-LOGOURL" VALUE="http://mugs.example/shop/logo.gif">
 <INPUT NAME="EMPTY" TYPE="SUBMIT" VALUE="EMPTY Cart"></FORM>
+AMugs !!storename!!B
+<ul>Mugs
+Cups
+Plates
+</ul> Mugs !!storename!!
 </body></html>
 -- expect/cat10.html --
 10 Mugs: Coffee mugs
@@ -68,10 +82,13 @@ http://mugs.example orders@your-store.example |||0.00|1|0.000000|1|
 sub Cups
 -- expect/item100.html --
 100 M-1 Mug 9.95 0.500000 in 10 Mugs
+Mug/10
 -- expect/item200.html --
 200 C-1 Cup 0.00 0.000000 in  
+Cup/ Large
 -- expect/item300.html --
 300 P-1 Plate 12.50 0.000000 in 20 Cups
+Plate/20
 -- expect/pic100.html --
 pic Mug
 -- expect/pic300.html --
@@ -207,6 +224,7 @@ TEST(Generation, EveryEndingReportsItsLineHidesCancelAndClearsTheFlag) {
         const char* cancelAt;
         std::string lastLine;
         std::vector<std::string> outputFiles;  // empty: not checked
+        std::string page = "", pageBytes = "";  // one page to compare, when named
     } cases[] = {
         {"no output folder",
          [](ShopFixture& s) { fs::remove_all(s.catalog.CatalogFolder + "/output"); }, "",
@@ -233,6 +251,24 @@ TEST(Generation, EveryEndingReportsItsLineHidesCancelAndClearsTheFlag) {
              WriteFileBytes(s.home / "Templates/shop/mxinfo.dat", "version:marlix:one\nmain:index:html\n");
          },
          "", "Vivivud Generation Failed: Template version not understood: one", {"index.html"}},
+        {"script errors in two pages",
+         [](ShopFixture& s) {
+             WriteFileBytes(s.home / "Templates/shop/sub.html",
+                            "a<!-- BEGINKALO PRINT [\"x\"] SET %A := 1 / 0 ENDKALO -->b\n");
+             WriteFileBytes(s.home / "Templates/shop/pic.html",
+                            "<!-- BEGINKALO IF 1 [ ] ENDKALO -->\n");
+         },
+         "", "Vivivud Generation Failed: Template script error (-22) in\n   sub.html\nTime: N sec.",
+         {}, "sub20.html",
+         "ax\n_KALO_ version: 1.3.3 ***ERROR***\nLine 1: Division by zero error.\n"
+         "Failure: Halting... \nb\n"},
+        {"a script that never ends, cancelled",
+         [](ShopFixture& s) {
+             WriteFileBytes(s.home / "Templates/shop/index.html",
+                            "<!-- BEGINKALO WHILE 1 < 2 DO [ SET %I := 1 ] ENDKALO -->\n");
+         },
+         "Working on File: index.html", "Vivivud Generation Cancelled.\nTime: N sec.",
+         {"index.html"}},
         {"cancelled during the category pages", nullptr, "Working on Category: Cups",
          "Vivivud Generation Cancelled.\nTime: N sec.",
          {"cat10.html", "cat20.html", "index.html"}},
@@ -246,6 +282,7 @@ TEST(Generation, EveryEndingReportsItsLineHidesCancelAndClearsTheFlag) {
         EXPECT_FALSE(run.cancelVisibleAtEnd) << c.name;
         if (!c.outputFiles.empty())
             EXPECT_EQ(FilesIn(shop.catalog.CatalogFolder + "/output"), c.outputFiles) << c.name;
+        if (!c.page.empty()) EXPECT_EQ(shop.output(c.page), c.pageBytes) << c.name;
     }
 }
 
