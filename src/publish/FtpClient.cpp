@@ -11,6 +11,9 @@
 
 namespace {
 
+static_assert(CURL_ERROR_SIZE == 256, "FtpClient::errorBuffer_ must hold CURL_ERROR_SIZE bytes");
+
+// A command text with CR, LF or NUL would end early and let the rest pass as another command.
 bool HoldsLineBreak(const std::string& text) {
     return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
 }
@@ -39,6 +42,26 @@ int ReportProgress(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t se
     auto* upload = static_cast<Upload*>(data);
     if (*upload->progress) (*upload->progress)(static_cast<uint64_t>(sent), upload->size);
     return 0;
+}
+
+// Runs one request on the multi handle, whose connection cache keeps the control connection from
+// request to request. The waits are short because between a passive-mode reply and opening the
+// data connection the library may have neither a socket nor a timer to wait for, and a plain
+// curl_easy_perform then idles up to a second before each file.
+CURLcode RunRequest(CURLM* multi, CURL* curl) {
+    if (curl_multi_add_handle(multi, curl) != CURLM_OK) return CURLE_FAILED_INIT;
+    int running = 1;
+    CURLMcode state = CURLM_OK;
+    while (running && state == CURLM_OK) {
+        state = curl_multi_perform(multi, &running);
+        if (running && state == CURLM_OK) state = curl_multi_poll(multi, nullptr, 0, 10, nullptr);
+    }
+    CURLcode result = state == CURLM_OK ? CURLE_OK : CURLE_RECV_ERROR;
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &left))
+        if (message->msg == CURLMSG_DONE) result = message->data.result;
+    curl_multi_remove_handle(multi, curl);
+    return result;
 }
 
 }  // namespace
@@ -74,7 +97,8 @@ void FtpClient::Prepare(const std::string& path) {
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, limits_.stallSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits_.stallSeconds);
-    // Paths are names in the current remote directory, never walked by the library.
+    // Passive mode and binary transfers are the library's defaults (no CURLOPT_FTPPORT, no
+    // CURLOPT_TRANSFERTEXT). Paths are names in the current remote directory, never walked.
     curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer_);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &FtpClient::OnReply);
@@ -86,7 +110,7 @@ bool FtpClient::Perform(bool onOpenConnection) {
     greeted_ = false;
     error_.clear();
     errorBuffer_[0] = '\0';
-    CURLcode result = curl_easy_perform(curl_);
+    CURLcode result = RunRequest(multi_, curl_);
     if (result != CURLE_OK) {
         if (ReplyCode(reply_) >= 400)
             error_ = reply_;
@@ -131,7 +155,9 @@ bool FtpClient::Connect(const std::string& host, const std::string& username,
     if (parsed) return false;
 
     curl_ = curl_easy_init();
-    if (!curl_) {
+    multi_ = curl_multi_init();
+    if (!curl_ || !multi_) {
+        Disconnect();
         error_ = "The FTP client could not start.";
         return false;
     }
@@ -208,7 +234,8 @@ bool FtpClient::Store(const std::string& localPath, const std::string& remoteNam
 }
 
 void FtpClient::Disconnect() {
-    if (!curl_) return;
-    curl_easy_cleanup(curl_);  // says QUIT on a connection that is still open
+    if (curl_) curl_easy_cleanup(curl_);
+    if (multi_) curl_multi_cleanup(multi_);  // says QUIT on a connection that is still open
     curl_ = nullptr;
+    multi_ = nullptr;
 }

@@ -48,8 +48,9 @@ private:
     static size_t OnReply(char* data, size_t size, size_t count, void* self);
 
     FtpLimits limits_;
-    void* curl_ = nullptr;  // the CURL handle; holds the connection between requests
-    std::string url_;       // "ftp://host:port", without a path
+    void* curl_ = nullptr;   // the CURL handle of each request
+    void* multi_ = nullptr;  // the CURLM handle; holds the connection between requests
+    std::string url_;        // "ftp://host:port", without a path
     std::string username_, password_;
     std::string reply_;     // the last complete reply line of the server
     bool greeted_ = false;  // the server greeted: the request opened a new connection
