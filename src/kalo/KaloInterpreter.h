@@ -50,7 +50,7 @@ public:
     static constexpr const char* kVersion = "1.3.3";
     // Nesting of evaluation (calls inside calls, expressions inside expressions) beyond this
     // stops the run with kErrorTooDeep instead of exhausting the machine stack.
-    static constexpr int kDefaultDepthLimit = 2000;
+    static constexpr int kDefaultDepthLimit = 4000;  // about 1 MB of machine stack
     static constexpr int kErrorTooDeep = -37;
 
     KaloInterpreter();

@@ -26,7 +26,7 @@ public:
         head.line = 1;
         tail_ = &head;
         previous_ = tokens.empty() ? kNeutral : tokens[0]->cls;
-        for (size_t i = 0; i < tokens.size() && interpreter_.running(); ++i) {
+        for (size_t i = 0; i < tokens.size() && !failed_; ++i) {
             KaloToken* token = tokens[i];
             token->next = nullptr;
             int cls = token->cls;
@@ -85,8 +85,8 @@ public:
             if (handledAs != kNot && handledAs != kNegate) marks_.clear();
             previous_ = handledAs;
         }
-        if (interpreter_.running()) flush(tokens.empty() ? &head : tokens.back());
-        if (interpreter_.running()) insertUnaryTokens(&head);
+        if (!failed_) flush(tokens.empty() ? &head : tokens.back());
+        if (!failed_) insertUnaryTokens(&head);
         return &head;
     }
 
@@ -99,6 +99,7 @@ private:
     void fail(const KaloToken* where, int code) {
         interpreter_.setCurrentToken(where);
         interpreter_.raiseStatus(code);
+        failed_ = true;
     }
 
     void append(KaloToken* token) {
@@ -238,6 +239,7 @@ private:
     KaloToken* tail_ = nullptr;
     int previous_ = kNeutral;
     std::string marks_;
+    bool failed_ = false;
     std::vector<KaloToken*> operators_;
     std::vector<Chain> operands_;
 };

@@ -53,7 +53,7 @@ public:
 
     std::vector<KaloToken*> run() {
         skipSpace();
-        while (interpreter_.running() && buffer_[at_ + 1] != '\0') step();
+        while (!failed_ && buffer_[at_ + 1] != '\0') step();
         // The pending token, if any, is dropped: a word that ends the text is lost.
         KaloToken& halt = make("HALT");
         halt.line = line_ + 1;
@@ -180,6 +180,7 @@ private:
         interpreter_.setCurrentToken(&where);
         interpreter_.raiseStatus(-32);
         interpreter_.setCurrentToken(nullptr);
+        failed_ = true;
     }
 
     KaloInterpreter& interpreter_;
@@ -190,6 +191,7 @@ private:
     size_t at_ = 0;
     int line_ = 1;
     std::string pending_;
+    bool failed_ = false;
 };
 
 }  // namespace
