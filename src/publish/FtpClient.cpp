@@ -29,7 +29,7 @@ struct Upload {
     const FtpProgress* progress;
 };
 
-size_t ReadFile(char* buffer, size_t size, size_t count, void* data) {
+size_t ReadLocalFile(char* buffer, size_t size, size_t count, void* data) {
     auto* upload = static_cast<Upload*>(data);
     for (;;) {
         ssize_t n = ::read(upload->fd, buffer, size * count);
@@ -67,8 +67,7 @@ CURLcode RunRequest(CURLM* multi, CURL* curl) {
 }  // namespace
 
 FtpClient::FtpClient(FtpLimits limits) : limits_(limits) {
-    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    (void)initialised;
+    [[maybe_unused]] static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     errorBuffer_[0] = '\0';
 }
 
@@ -165,7 +164,6 @@ bool FtpClient::Connect(const std::string& host, const std::string& username,
     password_ = password;
     Prepare("/");
     curl_easy_setopt(curl_, CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(curl_, CURLOPT_FRESH_CONNECT, 1L);
     if (Perform(false)) return true;
     Disconnect();
     return false;
@@ -222,7 +220,7 @@ bool FtpClient::Store(const std::string& localPath, const std::string& remoteNam
     Prepare(std::string("/") + (name ? name : ""));
     curl_free(name);
     curl_easy_setopt(curl_, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl_, CURLOPT_READFUNCTION, &ReadFile);
+    curl_easy_setopt(curl_, CURLOPT_READFUNCTION, &ReadLocalFile);
     curl_easy_setopt(curl_, CURLOPT_READDATA, &upload);
     curl_easy_setopt(curl_, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
     curl_easy_setopt(curl_, CURLOPT_NOPROGRESS, 0L);

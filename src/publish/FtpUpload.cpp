@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 
+#include <algorithm>
+
 #include "UploadHost.h"
 #include "UploadPlan.h"
 #include "catalog/MXCatalog.h"
@@ -65,7 +67,8 @@ UploadOutcome UploadCatalog(const MXCatalog& catalog, ActivityFlags& flags, Uplo
         int shown = 0;
         host.SetProgress(shown);
         auto progress = [&](uint64_t sent, uint64_t size) {
-            int percent = size == 0 ? 100 : static_cast<int>(sent * 100 / size);
+            int percent =
+                size == 0 ? 100 : static_cast<int>(std::min<uint64_t>(sent, size) * 100 / size);
             if (percent != shown) host.SetProgress(shown = percent);
         };
         if (!ftp.Store(file.localPath, file.remoteName, progress)) {
