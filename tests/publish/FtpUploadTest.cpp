@@ -143,7 +143,9 @@ TEST_F(FtpUpload, StoreArrivesByteForByteInAMissingDirectoryMadeOnce) {
     const std::string dir = catalog_.FTPDirectory;
     EXPECT_EQ(CountCommand("CWD " + dir), 2);
     EXPECT_EQ(CountCommand("MKD " + dir), 1);
+    EXPECT_GE(CountCommand("TYPE I"), 1);
     EXPECT_EQ(CountCommand("TYPE A"), 0);
+    EXPECT_EQ(CountCommand("EPSV") + CountCommand("PASV"), static_cast<long>(store.size()));
 }
 
 TEST_F(FtpUpload, ExistingDirectoryIsEnteredAndItsFilesReplaced) {
