@@ -73,8 +73,6 @@ void KaloEvaluator::run() {
     while (running()) step();
 }
 
-bool KaloEvaluator::running() const { return in_.running(); }
-
 KaloValue KaloEvaluator::fail(int code, std::string_view argument) {
     in_.setCurrentToken(pos_);
     in_.raiseStatus(code, argument);
@@ -100,10 +98,13 @@ KaloValue KaloEvaluator::step() {
     if (!pos_->next) return fail(-15);
     pos_ = pos_->next;
     if (depth_ >= depthLimit_) return fail(KaloInterpreter::kErrorTooDeep, std::to_string(depthLimit_));
-    ++depth_;
-    KaloValue value = dispatch(pos_);
-    --depth_;
-    return value;
+    // Counts the nesting while the token is evaluated; the value goes straight to the caller.
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(++d) {}
+        ~Nesting() { --depth; }
+    } nesting(depth_);
+    return dispatch(pos_);
 }
 
 bool KaloEvaluator::skipBlock() {
@@ -216,12 +217,8 @@ KaloValue* KaloEvaluator::search(KaloVariableTable* table, std::string_view name
     return in_.globals().find(name, readOnly);
 }
 
-KaloValue* KaloEvaluator::searchToken(KaloVariableTable* table, KaloToken* token, bool& readOnly) {
-    uint64_t tableId = table ? table->id() : in_.globals().id();
-    if (token->slot && token->slotTable == tableId && token->slotGeneration == in_.generation()) {
-        readOnly = token->slotReadOnly;
-        return token->slot;
-    }
+KaloValue* KaloEvaluator::searchAndRemember(KaloVariableTable* table, uint64_t tableId,
+                                            KaloToken* token, bool& readOnly) {
     KaloValue* found = search(table, token->text, readOnly);
     if (found) {
         token->slot = found;

@@ -4,11 +4,10 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "kalo/KaloInterpreter.h"
 #include "kalo/KaloToken.h"
 #include "kalo/KaloValue.h"
 #include "kalo/KaloVariableTable.h"
-
-class KaloInterpreter;
 
 // Walks a laid-out token list once, evaluating as it goes. Every evaluation step advances to the
 // next token and acts on its class; expressions, statements and calls nest on the machine stack
@@ -33,14 +32,26 @@ private:
     bool skipBlock();
     bool skipFunction();
     KaloValue fail(int code, std::string_view argument = {});
-    bool running() const;
+    bool running() const { return in_.running(); }
 
     // Variables (tables: null stands for the global table).
     KaloValue* search(KaloVariableTable* table, std::string_view name, bool& readOnly);
-    KaloValue* searchToken(KaloVariableTable* table, KaloToken* token, bool& readOnly);
+    // Where `token` names a plain variable; remembered on the token while tables keep their shape.
+    KaloValue* searchToken(KaloVariableTable* table, KaloToken* token, bool& readOnly) {
+        uint64_t tableId = table ? table->id() : in_.globals().id();
+        if (token->slot && token->slotTable == tableId &&
+            token->slotGeneration == in_.generation()) {
+            readOnly = token->slotReadOnly;
+            return token->slot;
+        }
+        return searchAndRemember(table, tableId, token, readOnly);
+    }
+    KaloValue* searchAndRemember(KaloVariableTable* table, uint64_t tableId, KaloToken* token,
+                                 bool& readOnly);
     bool variableName(KaloToken* token, std::string& name);
     KaloValue readVariable(KaloToken* token);
     KaloValue readNamed(KaloToken* token);
+    bool readLoopVariable(KaloToken* token, float& number);
     KaloValue* assign(KaloVariableTable* table, std::string_view name, const KaloValue& value,
                       KaloToken* cacheOn = nullptr);
     KaloValue* insert(KaloVariableTable* table, std::string_view name, const KaloValue& value);

@@ -28,14 +28,16 @@ KaloValue KaloEvaluator::block() {
 KaloValue KaloEvaluator::set() {
     if (!advance()) return KaloValue::error();
     KaloToken* variable = pos_;
-    std::string name;
-    if (!variableName(variable, name)) return KaloValue::error();
+    std::string name;  // array elements only: a plain variable is named by its token
+    bool array = !variable->text.empty() && variable->text[0] == '&';
+    if (array && !variableName(variable, name)) return KaloValue::error();
     if (!advance()) return KaloValue::error();  // the ":=", not examined
     KaloValue value = step();
     if (!running()) return KaloValue::error();
-    bool array = name.size() != variable->text.size();
-    KaloValue* stored = assign(table_, name, value, array ? nullptr : variable);
-    return stored ? *stored : KaloValue::error();
+    if (!(array ? assign(table_, name, value) : assign(table_, variable->text, value, variable)))
+        return KaloValue::error();
+    value.clearFlags();
+    return value;
 }
 
 KaloValue KaloEvaluator::ifStatement() {
@@ -155,10 +157,8 @@ KaloValue KaloEvaluator::forLoop() {
     KaloValue last = KaloValue::number(0);
     for (;;) {
         // The variable is read afresh for every test: the body may change it.
-        KaloValue current = readVariable(variable);
-        if (!running()) return KaloValue::error();
-        if (!current.isNumber()) return fail(-18);
-        float x = current.number();
+        float x;
+        if (!readLoopVariable(variable, x)) return KaloValue::error();
         if (!(increment > 0 ? x <= end : x >= end)) break;
         if (cancelled()) return KaloValue::error();
         KaloValue value = step();
@@ -170,17 +170,32 @@ KaloValue KaloEvaluator::forLoop() {
             value.clearFlags();
             return value;
         }
-        current = readVariable(variable);
-        if (!running()) return KaloValue::error();
-        if (!current.isNumber()) return fail(-18);
-        if (!assign(table_, variable->text, KaloValue::number(current.number() + increment),
-                    variable))
+        if (!readLoopVariable(variable, x)) return KaloValue::error();
+        if (!assign(table_, variable->text, KaloValue::number(x + increment), variable))
             return KaloValue::error();
         last = std::move(value);
     }
     if (!skipBlock()) return KaloValue::error();
     last.clearFlags();
     return last;
+}
+
+// Reads FOR's variable as a number (a body may have zapped or retyped it).
+bool KaloEvaluator::readLoopVariable(KaloToken* token, float& number) {
+    bool readOnly;
+    const KaloValue* found = searchToken(table_, token, readOnly);
+    KaloValue read;
+    if (!found) {
+        read = readVariable(token);
+        if (!running()) return false;
+        found = &read;
+    }
+    if (!found->isNumber()) {
+        fail(-18);
+        return false;
+    }
+    number = found->number();
+    return true;
 }
 
 KaloToken* KaloEvaluator::label(KaloToken* call) {

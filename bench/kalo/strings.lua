@@ -1,0 +1,3 @@
+local s = ""
+for i = 1, 20000 do s = s .. "abc" end
+print(#s)
