@@ -138,8 +138,8 @@ TEST(KaloChoices, WhatTheLanguageLeftOpenHasASoundResult) {
         {"\\N [ SET %Z := 0 ] SET ?V := N() PRINT [ TYPE ?V ]", "NONE", 1},
         // Numbers beyond 32 bits saturate where they are cut to integers.
         {"PRINT [ 1E20 %% 7 \" \" RND(1E20) < 32768 ]", "1 TRUE", 1},
-        // A label with no block after it.
-        {"PRINT [ 1 ] \\F", "1", 1},
+        // A label with no block after it takes the rest of the program as its head.
+        {"PRINT [ 1 ] \\F ", "1" + KaloReport(3, "Code for FUNCTION statements must be enclosed in brackets [].\n"), -4},
         {"PRINT [ 1 ] \\F 2 ", "1" + KaloReport(1, "Code for FUNCTION statements must be enclosed in brackets [].\n"), -4},
     });
 }
