@@ -101,8 +101,7 @@ PageExpander::PageExpander(const MXCatalog& catalog, GenerationState& state,
     tags_.push_back({"!!formle!!", buildOrderForm(c, kListButton | kEmptyButton)});
 }
 
-const std::vector<std::pair<std::string, std::string>>& PageExpander::tagsFor(
-    const std::string& itemId, const std::string& categoryId) {
+void PageExpander::setPageTags(const std::string& itemId, const std::string& categoryId) {
     tags_[0].second = std::to_string(currentYear());
 
     static const MXCategory kNoCategory;
@@ -127,7 +126,6 @@ const std::vector<std::pair<std::string, std::string>>& PageExpander::tagsFor(
                                   item.Keywords,
                                   std::to_string(item.DefaultQty)};
     for (size_t i = 0; i < std::size(values); ++i) tags_[firstPageTag_ + i].second = values[i];
-    return tags_;
 }
 
 void PageExpander::replaceTags(std::string& line) const {
@@ -148,7 +146,7 @@ void PageExpander::expandPage(const std::string& templatePath, const std::string
     if (!in) return;
     FileHandle out(std::fopen(outputPath.c_str(), "wb"));
     if (!out) return;
-    tagsFor(itemId, categoryId);
+    setPageTags(itemId, categoryId);
 
     std::string page, script, line;
     char buffer[2048];  // a longer line arrives in pieces, each handled as a line

@@ -24,11 +24,9 @@ public:
     void expandPage(const std::string& templatePath, const std::string& outputPath,
                     const std::string& itemId, const std::string& categoryId);
 
-    // The tags in the order they are replaced, with their values for the given page.
-    const std::vector<std::pair<std::string, std::string>>& tagsFor(const std::string& itemId,
-                                                                    const std::string& categoryId);
-
 private:
+    // Fills in the values of the tags that depend on the page.
+    void setPageTags(const std::string& itemId, const std::string& categoryId);
     void replaceTags(std::string& line) const;
 
     const MXCatalog& catalog_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DataFolderIndex.h"
+#include "StoreTexts.h"
 #include "PageExpander.h"
 #include "TemplateDescription.h"
 #include "WorkerServices.h"
@@ -25,10 +26,9 @@ PageSet::EmptyResult PageSet::emptyOutputFolder(const std::string& outputFolder)
 }
 
 void PageSet::preparePictureAddresses(MXCatalog& catalog, const DataFolderIndex& data) {
+    const std::string store = publishedStoreAddress(catalog);
     auto address = [&](const char* file) -> std::string {
-        if (!data.has(file) || catalog.URL.size() <= 7) return "";
-        if (catalog.Path.empty()) return catalog.URL + "/" + file;
-        return catalog.URL + "/" + catalog.Path + "/" + file;
+        return store.empty() || !data.has(file) ? "" : store + "/" + file;
     };
     catalog.BgURL = address("bg.gif");
     catalog.LogoURL = address("logo.gif");

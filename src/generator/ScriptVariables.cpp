@@ -97,6 +97,8 @@ void defineRunVariables(KaloVariableDefiner& variables, const MXCatalog& catalog
     v.text("$companyname", orDefault(c.CompanyName, "Your Company Name"));
     v.text("$storename", orDefault(c.StoreName, "Your Store Name"));
     v.text("$url", storeWebAddress(c));
+    // Not among the historic variables: templates need it for absolute addresses (sitemaps).
+    v.text("$storeurl", publishedStoreAddress(c));
     v.text("$bgurl", c.BgURL);
     v.text("$logourl", c.LogoURL);
     v.text("$email", orDefault(c.Email, kPlaceholderEmail));

@@ -17,3 +17,7 @@ inline std::string orDefault(const std::string& value, const char* fallback) {
 
 // The store's web address, or the vendor's while it is no longer than "http://".
 std::string storeWebAddress(const MXCatalog& catalog);
+
+// Where the published store lives: the web address, followed by "/" and the catalog's path when
+// it has one; empty while the address is no longer than "http://".
+std::string publishedStoreAddress(const MXCatalog& catalog);

@@ -280,9 +280,12 @@ TEST(Generation, EveryEndingReportsItsLineHidesCancelAndClearsTheFlag) {
         ASSERT_FALSE(run.lines.empty()) << c.name;
         EXPECT_EQ(WithoutTime(run.lines.back()), c.lastLine) << c.name;
         EXPECT_FALSE(run.cancelVisibleAtEnd) << c.name;
-        if (!c.outputFiles.empty())
+        if (!c.outputFiles.empty()) {
             EXPECT_EQ(FilesIn(shop.catalog.CatalogFolder + "/output"), c.outputFiles) << c.name;
-        if (!c.page.empty()) EXPECT_EQ(shop.output(c.page), c.pageBytes) << c.name;
+        }
+        if (!c.page.empty()) {
+            EXPECT_EQ(shop.output(c.page), c.pageBytes) << c.name;
+        }
     }
 }
 
@@ -305,4 +308,15 @@ TEST(Generation, ElapsedTimeText) {
         {0, "\nTime: 0 sec."}, {59, "\nTime: 59 sec."}, {60, "\nTime: 1 min. 0 sec."},
         {185, "\nTime: 3 min. 5 sec."}};
     for (const auto& [seconds, text] : cases) EXPECT_EQ(elapsedTimeText(seconds), text);
+}
+
+TEST(Generation, AnIdThatWouldLeadOutOfTheOutputFolderIsSkipped) {
+    ShopFixture shop(kShop);
+    shop.catalog.Categories["../../x"] = MXCategory{"../../x", "Escape", "", ""};
+    RunRecord run = Generate(shop);
+    EXPECT_NE(std::find(run.lines.begin(), run.lines.end(), "Skipped File: cat../../x.html (unsafe name)"),
+              run.lines.end());
+    EXPECT_FALSE(fs::exists(shop.home / "x.html"));
+    EXPECT_FALSE(fs::exists(shop.catalog.CatalogFolder + "/x.html"));
+    EXPECT_EQ(WithoutTime(run.lines.back()), "Vivivud Generation Succeeded.\nTime: N sec.");
 }
