@@ -3,7 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: setup configure build run test fuzz clean
+SAMPLE ?= Catalogs/Sample
+VNU ?= build-tools/node_modules/vnu-jar/build/dist/vnu.jar
+
+.PHONY: setup configure build run sample test fuzz check-html clean
 
 setup:
 	@./scripts/setup.sh
@@ -16,8 +19,13 @@ configure: setup $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./$(BUILD)/marlix --help
+# Generates the sample store from the sample catalog with the shipped templates.
+sample: build
+	@mkdir -p $(SAMPLE)/output
+	./$(BUILD)/marlix --home . generate $(SAMPLE)
+
+run: sample
+	@echo "Front page: $(CURDIR)/$(SAMPLE)/output/index.html"
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -28,5 +36,13 @@ fuzz:
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMARLIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS)
 
+# Checks every page of the sample store with the Nu Html Checker (npm's vnu-jar, run by Java).
+check-html: sample
+	@./scripts/setup.sh html
+	@[ -f $(VNU) ] || npm install --silent --prefix build-tools vnu-jar
+	java -jar $(VNU) --errors-only $(SAMPLE)/output/*.html
+	java -jar $(VNU) --errors-only --css $(SAMPLE)/output/*.css
+	@echo "No errors in the sample store."
+
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-fuzz build-tools

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "DataFolderIndex.h"
-#include "StoreTexts.h"
 #include "PageExpander.h"
+#include "StoreTexts.h"
 #include "TemplateDescription.h"
 #include "WorkerServices.h"
 #include "catalog/MXCatalog.h"
