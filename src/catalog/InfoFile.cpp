@@ -322,16 +322,8 @@ private:
     bool ReadCategories() {
         std::string id;
         Entry e;
-        for (;;) {
-            switch (NextEntry(lines_, "CEND", e)) {
-                case Next::Marker:
-                case Next::EndOfFile:
-                    return true;
-                case Next::Fail:
-                    return false;
-                case Next::Entry:
-                    break;
-            }
+        Next next;
+        while ((next = NextEntry(lines_, "CEND", e)) == Next::Entry) {
             if (e.key == "CID") {
                 id = e.value;
                 catalog_.Categories[id].ID = id;
@@ -345,45 +337,32 @@ private:
                 f->Assign(catalog_.Categories[id], e.value);
             }
         }
+        return next != Next::Fail;  // the marker or the end of the file
     }
 
     bool ReadItems() {
         std::string itemId, variantId;  // the variant ID carries over from item to item
         Entry e;
-        for (;;) {
-            switch (NextEntry(lines_, "IEND", e)) {
-                case Next::Marker:
-                case Next::EndOfFile:
-                    return true;
-                case Next::Fail:
-                    return false;
-                case Next::Entry:
-                    break;
-            }
+        Next next;
+        while ((next = NextEntry(lines_, "IEND", e)) == Next::Entry) {
             if (e.key == "IID") {
                 itemId = e.value;
                 catalog_.Items[itemId].ID = itemId;
             } else if (e.key == "INumVariants") {
                 // The count is not trusted: IVEND ends the variants.
-                switch (ReadVariants(itemId, variantId)) {
-                    case Next::EndOfFile:
-                        return true;
-                    case Next::Fail:
-                        return false;
-                    default:
-                        break;
-                }
+                Next end = ReadVariants(itemId, variantId);
+                if (end != Next::Marker) return end == Next::EndOfFile;
             } else if (const Field<MXItem>* f = FindField(ItemFields(), e.key)) {
                 f->Assign(catalog_.Items[itemId], e.value);
             }
         }
+        return next != Next::Fail;
     }
 
     Next ReadVariants(const std::string& itemId, std::string& variantId) {
         Entry e;
-        for (;;) {
-            Next next = NextEntry(lines_, "IVEND", e);
-            if (next != Next::Entry) return next;
+        Next next;
+        while ((next = NextEntry(lines_, "IVEND", e)) == Next::Entry) {
             if (e.key == "IVariantID") {
                 variantId = e.value;
                 catalog_.Items[itemId].Variants[variantId].ID = variantId;
@@ -391,6 +370,7 @@ private:
                 f->Assign(catalog_.Items[itemId].Variants[variantId], e.value);
             }
         }
+        return next;
     }
 
     LineReader lines_;
