@@ -16,12 +16,13 @@ $(BUILD)/build.ninja:
 
 configure: setup $(BUILD)/build.ninja
 
+# The sample catalog's generated store is not kept in git, but the catalog needs its folder.
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+	@mkdir -p $(SAMPLE)/output
 
 # Generates the sample store from the sample catalog with the shipped templates.
 sample: build
-	@mkdir -p $(SAMPLE)/output
 	./$(BUILD)/marlix --home . generate $(SAMPLE)
 
 run: sample

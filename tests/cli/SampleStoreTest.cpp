@@ -17,11 +17,18 @@ namespace {
 const std::string kHome = MARLIX_SOURCE_ROOT;
 const std::string kSample = kHome + "/Catalogs/Sample";
 
+// A copy of the sample catalog in `tmp`, with the output folder that the repository leaves out.
+std::string CopySample(const TempFolder& tmp) {
+    const std::string folder = tmp / "Sample";
+    fs::create_directories(folder + "/output");
+    fs::copy(kSample + "/info", folder + "/info");
+    fs::copy(kSample + "/data", folder + "/data", fs::copy_options::recursive);
+    return folder;
+}
+
 // A copy of the sample catalog using `templateName`, generated in a temporary folder.
 ProgramResult GenerateSample(const TempFolder& tmp, const std::string& templateName) {
-    const std::string folder = tmp / "Sample";
-    fs::copy(kSample, folder, fs::copy_options::recursive);
-    fs::create_directories(folder + "/output");
+    const std::string folder = CopySample(tmp);
     MXCatalog catalog;
     catalog.CatalogFolder = folder;
     EXPECT_TRUE(catalog.Load(kHome));
@@ -33,8 +40,9 @@ ProgramResult GenerateSample(const TempFolder& tmp, const std::string& templateN
 }  // namespace
 
 TEST(SampleStore, CatalogIsStoredAsTheProgramWritesIt) {
+    TempFolder tmp;
     MXCatalog catalog;
-    catalog.CatalogFolder = kSample;
+    catalog.CatalogFolder = CopySample(tmp);
     ASSERT_TRUE(catalog.Load(kHome));
     EXPECT_EQ(catalog.Template, "Modern");
     EXPECT_GE(catalog.Categories.size(), 6u);
