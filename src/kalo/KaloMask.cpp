@@ -8,6 +8,8 @@
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// strchr would also find the terminating zero byte.
+bool IsOneOf(const char* set, char c) { return c != '\0' && std::strchr(set, c) != nullptr; }
 
 // Skips at most two digits; false when a third follows.
 bool SkipShortNumber(std::string_view mask, size_t& at) {
@@ -22,14 +24,14 @@ bool IsSafeMask(std::string_view mask) {
         if (mask[at] == '\0') return false;  // printf would stop there
         if (mask[at] != '%') continue;
         if (++at < mask.size() && mask[at] == '%') continue;
-        while (at < mask.size() && std::strchr("-+ #0", mask[at])) ++at;
+        while (at < mask.size() && IsOneOf("-+ #0", mask[at])) ++at;
         if (!SkipShortNumber(mask, at)) return false;
         if (at < mask.size() && mask[at] == '.') {
             ++at;
             if (!SkipShortNumber(mask, at)) return false;
         }
         if (at < mask.size() && mask[at] == 'l') ++at;
-        if (at >= mask.size() || !std::strchr("fFeEgGaA", mask[at])) return false;
+        if (at >= mask.size() || !IsOneOf("fFeEgGaA", mask[at])) return false;
         ++conversions;
     }
     return conversions <= 1;

@@ -128,6 +128,7 @@ TEST(KaloChoices, WhatTheLanguageLeftOpenHasASoundResult) {
         {"PRINT [ MASK \"%s\" 1 ]", KaloReport(1, "Print mask for numbers must be a string followed by a value (e.g. \"%g\" %num).\n"), -25},
         {"PRINT [ MASK \"%f %f\" 1 ]", KaloReport(1, "Print mask for numbers must be a string followed by a value (e.g. \"%g\" %num).\n"), -25},
         {"PRINT [ MASK \"%*f\" 1 ]", KaloReport(1, "Print mask for numbers must be a string followed by a value (e.g. \"%g\" %num).\n"), -25},
+        {std::string("PRINT [ MASK \"%5.\0f\" 1 ]", 24), KaloReport(1, "Print mask for numbers must be a string followed by a value (e.g. \"%g\" %num).\n"), -25},
         {"PRINT [ MASK \"%99.2f|100%%\" 1 ]", std::string(95, ' ') + "1.00|100%", 1},
         {"PRINT [ MASK \"%f\" 1E30 ]", "1000000015047466219876688855040.000000", 1},
         {"PRINT [ MASK \"none\" 1 ]", "none", 1},
