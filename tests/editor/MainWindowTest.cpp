@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
+
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+#include "catalog/MXCatalog.h"
+#include "editor/EditorPage.h"
+#include "editor/PageHost.h"
+#include "editor/TFormMain.h"
+
+namespace fs = std::filesystem;
+
+// Readable failure messages for texts of the window.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+constexpr int kWaitMs = 30000;  // generous: only a hung run takes this long
+
+class MainWindow : public testing::Test {
+protected:
+    MainWindow() {
+        fs::create_directories(home / "Catalogs");
+        MainWindowOptions options;
+        options.startupFolder = home.path();
+        options.probe = [this] { return ip; };
+        options.vendorServerUrl = "http://vendor.test";
+        options.accountServerUrl = "http://account.test";
+        options.openUrl = [this](const QUrl& url) { opened << url.toString(); };
+        options.prompter = &prompter;
+        window = std::make_unique<TFormMain>(options);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override { EXPECT_EQ(prompter.problems(), QStringList()); }
+
+    QString Status() const { return window->LabelStatus->text(); }
+    int Page() const { return window->Pages()->CurrentPage(); }
+    void Click(const char* name) {
+        auto* button = window->findChild<QAbstractButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void Menu(const char* name) {
+        auto* action = window->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+    bool Enabled(const char* name) const { return window->findChild<QAction*>(name)->isEnabled(); }
+    // Changes the open catalog as an editor page would.
+    void Edit(const std::string& storeName) {
+        window->Catalog().StoreName = storeName;
+        window->Catalog().Saved = false;
+        window->RefreshStoreInfo();
+    }
+    // A saved catalog folder below tmp.
+    std::string SavedCatalog(const std::string& name, const std::string& storeName,
+                             const std::string& templateName = "") {
+        MXCatalog c;
+        c.CatalogFolder = tmp / name;
+        c.StoreName = storeName;
+        c.Template = templateName;
+        fs::create_directories(c.CatalogFolder);
+        EXPECT_TRUE(c.Save());
+        return c.CatalogFolder;
+    }
+    // A one-page template package in the start-up folder and a catalog that uses it, opened.
+    std::string OpenTinyShop() {
+        WriteFileBytes(home / "Templates/Tiny/mxinfo.dat", "main:index:html\r\n");
+        WriteFileBytes(home / "Templates/Tiny/index.html", "<p>!!storename!!</p>\r\n");
+        const std::string shop = SavedCatalog("Tiny Shop", "Harbour Tea", "Tiny");
+        prompter.AnswerPath(QString::fromStdString(shop));
+        Menu("MenuOpen");
+        EXPECT_EQ(Status(), "Catalog Loaded.");
+        return shop;
+    }
+
+    TempFolder home, tmp;
+    ScriptedPrompter prompter;
+    std::string ip = "0.0.0.0";  // no network: the notes check waits
+    QStringList opened;
+    std::unique_ptr<TFormMain> window;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, StartsWithANewCatalogOnTheWelcomePage) {
+    EXPECT_EQ(Status(), "New Catalog.");
+    EXPECT_EQ(Page(), kPageWelcome);
+    EXPECT_EQ(window->LabelSITEID->text(), "DEMO");
+    EXPECT_EQ(window->LabelNumCats->text(), "0");
+    EXPECT_EQ(window->LabelNumItems->text(), "0");
+    EXPECT_EQ(window->LabelStore->text(), "None");
+    EXPECT_EQ(window->LabelTemplate->text(), "None");
+    EXPECT_TRUE(Enabled("MenuNew") && Enabled("MenuOpen") && Enabled("MenuExit"));
+    EXPECT_TRUE(Enabled("MenuClose") && Enabled("MenuSaveAs"));
+    EXPECT_FALSE(Enabled("MenuSave"));
+    EXPECT_FALSE(window->ProgressBar1->isVisible());
+    EXPECT_FALSE(window->LMDButtonCancelUpload->isVisible());
+    EXPECT_FALSE(window->LMDButtonCancelGeneration->isVisible());
+    EXPECT_FALSE(window->Flags().Busy());
+    EXPECT_EQ(window->StartupFolder(), home.path());
+    EXPECT_EQ(QDir::current().canonicalPath(),
+              QDir(QString::fromStdString(home / "Catalogs")).canonicalPath());
+    EXPECT_TRUE(window->Timer1->isActive());
+
+    const QStringList titles = {"Welcome!",           "General Information", "Categories",
+                                "Items",              "Export",              "Catalog Properties",
+                                "Upload Information", "Account Information", "Customize",
+                                "Category Information", "Item Information"};
+    ASSERT_EQ(window->Pages()->count(), kPageCount);
+    for (int page = 0; page < kPageCount; ++page)
+        EXPECT_EQ(window->Pages()->Page(page)->title(), titles[page]) << page;
+}
+
+TEST_F(MainWindow, StoreInformationShortensLongNamesAndShowsTheSiteId) {
+    struct Case {
+        std::string storeName, templateName, siteId;
+        bool demo;
+        QString store, templ, site;
+    } cases[] = {
+        {"Fifteen chars!!", "", "", true, "Fifteen chars!!", "None", "DEMO"},
+        {"Sixteen chars!!!", "Classic", "", false, "Sixteen chars!!...", "Classic", "M"},
+        {"", "A very long template", "1234", false, "None", "A very long tem...", "M1234"},
+        {"Teehaus M\xC3\xBCller & S\xC3\xB6hne", "", "", true, "Teehaus M\u00FCller ...",
+         "None", "DEMO"},
+    };
+    for (const Case& c : cases) {
+        MXCatalog& catalog = window->Catalog();
+        catalog.StoreName = c.storeName;
+        catalog.Template = c.templateName;
+        catalog.SITEID = c.siteId;
+        catalog.DemoMode = c.demo;
+        window->RefreshStoreInfo();
+        EXPECT_EQ(window->LabelStore->text(), c.store);
+        EXPECT_EQ(window->LabelTemplate->text(), c.templ);
+        EXPECT_EQ(window->LabelSITEID->text(), c.site);
+    }
+    EXPECT_FALSE(Enabled("MenuSave"));  // the catalog is still saved
+    Edit("Changed");
+    EXPECT_TRUE(Enabled("MenuSave"));
+}
+
+TEST_F(MainWindow, FileMenuAsksAboutUnsavedChangesAndChoosesFolders) {
+    Edit("Harbour Tea");
+    prompter.Answer(PromptButton::Cancel);
+    Menu("MenuNew");
+    EXPECT_EQ(window->LabelStore->text(), "Harbour Tea");  // New was abandoned
+
+    // Save of a new catalog goes through Save As and its folder chooser.
+    const std::string folder = tmp / "Harbour";
+    fs::create_directories(folder);
+    prompter.AnswerPath(QString::fromStdString(folder));
+    Menu("MenuSave");
+    EXPECT_EQ(Status(), "Catalog Saved.");
+    EXPECT_FALSE(Enabled("MenuSave"));
+    EXPECT_TRUE(fs::is_regular_file(folder + "/info"));
+
+    // Open with unsaved changes: No discards them; the loaded catalog fills the panel and the
+    // welcome page comes back.
+    const std::string other = SavedCatalog("Other", "Other Shop");
+    Edit("Harbour Tea II");
+    Click("LMDMMButtonExport");
+    prompter.Answer(PromptButton::No);
+    prompter.AnswerPath(QString::fromStdString(other));
+    Menu("MenuOpen");
+    EXPECT_EQ(Status(), "Catalog Loaded.");
+    EXPECT_EQ(window->LabelStore->text(), "Other Shop");
+    EXPECT_EQ(Page(), kPageWelcome);
+
+    // Save As onto another catalog asks before overwriting it; Cancel keeps the folder.
+    prompter.AnswerPath(QString::fromStdString(folder));
+    prompter.Answer(PromptButton::Cancel);
+    Menu("MenuSaveAs");
+    EXPECT_EQ(window->Catalog().CatalogFolder, other);
+    EXPECT_EQ(Status(), "Catalog Loaded.");
+
+    // Close is New: a fresh catalog without a question, as nothing is unsaved.
+    Menu("MenuClose");
+    EXPECT_EQ(Status(), "New Catalog.");
+    EXPECT_EQ(window->LabelStore->text(), "None");
+
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"Save Changes", "Do you want to save your changes?"},
+        {"Save Catalog...", ""},
+        {"Save Changes", "Do you want to save your changes?"},
+        {"Load Catalog...", ""},
+        {"Save Catalog...", ""},
+        {"Save Changes", "Catalog Exists- Do you want to overwrite it?"},
+    };
+    ASSERT_EQ(prompter.shown().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(prompter.shown()[i].caption, expected[i].first) << i;
+        EXPECT_EQ(prompter.shown()[i].text, expected[i].second) << i;
+    }
+}
+
+TEST_F(MainWindow, GenerateFromTheExportPageReportsInTheStatusLine) {
+    const std::string shop = OpenTinyShop();
+    Click("LMDMMButtonExport");
+    ASSERT_EQ(Page(), kPageExport);
+    Click("LMDButtonGenerate");
+    EXPECT_TRUE(window->Flags().Running);
+    QTRY_VERIFY_WITH_TIMEOUT(Status().startsWith("Vivivud Generation Succeeded.\nTime:"), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Flags().Running, kWaitMs);
+    EXPECT_FALSE(window->LMDButtonCancelGeneration->isVisible());
+    EXPECT_EQ(ReadFileBytes(shop + "/output/index.html"), "<p>Harbour Tea</p>\r\n");
+}
+
+TEST_F(MainWindow, ExitDuringAGenerationOnlyClearsTheFlags) {
+    OpenTinyShop();
+    Edit("Unsaved Tea");
+    Click("LMDMMButtonExport");
+    // The worker waits for this thread at its first status line, so the run is still going
+    // through every command below.
+    Click("LMDButtonGenerate");
+    ASSERT_TRUE(window->Flags().Running);
+    Click("LMDMMButtonGeneral");
+    EXPECT_EQ(Page(), kPageExport);
+    Menu("MenuNew");
+    EXPECT_EQ(window->LabelStore->text(), "Unsaved Tea");
+
+    Menu("MenuExit");  // asks nothing: the prompter has no answer queued
+    EXPECT_FALSE(window->Flags().Running);
+    EXPECT_FALSE(window->Flags().Uploading);
+    EXPECT_TRUE(window->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(Status().startsWith("Vivivud Generation Cancelled.\nTime:"), kWaitMs);
+
+    // Once the run has ended, Exit takes its normal path.
+    QTRY_VERIFY_WITH_TIMEOUT((Click("LMDMMButtonGeneral"), Page() == kPageGeneral), kWaitMs);
+    prompter.Answer(PromptButton::No);
+    Menu("MenuExit");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindow, UploadReportsWhyItCannotStart) {
+    window->Timer1->stop();  // the notes check stays out of this test
+    const std::pair<std::string, QString> cases[] = {
+        {"0.0.0.0", "Upload Failed: You must be connected to the Internet."},
+        {"192.0.2.1",
+         "Upload Failed: You must enter all FTP host information to upload your catalog."},
+    };
+    Click("LMDMMButtonExport");
+    for (const auto& [address, status] : cases) {
+        ip = address;
+        window->SetStatus("");
+        Click("LMDButtonUpload");
+        QTRY_COMPARE_WITH_TIMEOUT(Status(), status, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Flags().Uploading, kWaitMs);
+        EXPECT_FALSE(window->LMDButtonCancelUpload->isVisible());
+    }
+}
+
+TEST_F(MainWindow, WebLinksNeedANetworkButTheWelcomePageLinksDoNot) {
+    window->Timer1->stop();
+    Menu("MenuOnlineHelp");
+    Menu("MenuCreateAccount");
+    EXPECT_EQ(opened, QStringList());
+    Click("LMDButtonHelp");
+    Click("LMDButtonLaunch");
+    Menu("MenuHowToUse");
+    ip = "192.0.2.1";
+    Menu("MenuOnlineHelp");
+    Menu("MenuWebSite");
+    Menu("MenuCreateAccount");
+    Menu("MenuAdminPages");
+    EXPECT_EQ(opened, QStringList({
+                          "http://vendor.test/marlix/",
+                          "http://vendor.test/",
+                          QUrl::fromLocalFile(QString::fromStdString(home / "Help/index.html"))
+                              .toString(),
+                          "http://vendor.test/marlix/",
+                          "http://vendor.test/",
+                          "http://account.test/mini/admin/showadmin.cgi?M1000+addenter.ah",
+                          "http://account.test/mini/admin/",
+                      }));
+}
