@@ -1,4 +1,5 @@
-// The marlix executable: `marlix [--home DIR] COMMAND [ARGS]` runs one command headless.
+// The marlix executable: `marlix [--home DIR]` starts the desktop program, `marlix [--home DIR]
+// COMMAND [ARGS]` runs one command headless.
 
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "DesktopLauncher.h"
 #include "catalog/Version.h"
 
 namespace {
@@ -14,7 +16,8 @@ namespace {
 void PrintHelp() {
     std::printf(
         "marlix %s - keeps a store's catalog and generates a static web store from it\n\n"
-        "usage: marlix [--home DIR] COMMAND [ARGS]\n"
+        "usage: marlix [--home DIR]                  start the desktop program\n"
+        "       marlix [--home DIR] COMMAND [ARGS]\n"
         "       marlix --help | --version\n\n"
         "Options:\n"
         "  --home DIR   start-up folder holding Templates/ and Help/ (default: the current "
@@ -58,10 +61,7 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
 
-    if (i == args.size()) {
-        PrintHelp();
-        return 0;
-    }
+    if (i == args.size()) return LaunchDesktop(context, argc, argv);
     for (const CliCommand& c : CliCommands()) {
         if (args[i] == c.name)
             return c.run(context, std::vector<std::string>(args.begin() + i + 1, args.end()));
