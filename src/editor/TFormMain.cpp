@@ -95,7 +95,7 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
     LMDFormDisplay1->setFrameShape(QFrame::StyledPanel);
     middle->addWidget(LMDFormDisplay1, 1);
     layout->addLayout(middle, 1);
-    setFixedSize(820, 560);
+    setFixedSize(840, 560);
 
     RegisterPages();
     ShowPage(kPageWelcome);
@@ -232,7 +232,7 @@ void TFormMain::BuildPageButtons(QVBoxLayout* layout) {
 
 QWidget* TFormMain::BuildSidePanel() {
     auto* panel = new QWidget;
-    panel->setFixedWidth(230);
+    panel->setFixedWidth(250);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 

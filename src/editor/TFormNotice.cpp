@@ -1,5 +1,6 @@
 #include "TFormNotice.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -45,7 +46,13 @@ TFormNotice::TFormNotice(const VendorNotes& notes, Prompter& prompter,
     ProgressBar1->hide();
     LMDButtonClose->setObjectName("LMDButtonClose");
 
-    auto* layout = new QVBoxLayout(this);
+    // Without a window frame, a drawn one marks the window's edge.
+    auto* frame = new QFrame;
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+    auto* layout = new QVBoxLayout(frame);
     layout->addWidget(title);
     layout->addWidget(LabelNotes);
     layout->addWidget(new QLabel("Available Templates"));

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -14,11 +15,13 @@
 #include <memory>
 
 #include "ScriptedPrompter.h"
+#include "VendorTestServer.h"
 #include "TempFolder.h"
 #include "catalog/MXCatalog.h"
 #include "editor/EditorPage.h"
 #include "editor/PageHost.h"
 #include "editor/TFormMain.h"
+#include "editor/TFormNotice.h"
 
 namespace fs = std::filesystem;
 
@@ -33,18 +36,19 @@ constexpr int kWaitMs = 30000;  // generous: only a hung run takes this long
 
 class MainWindow : public testing::Test {
 protected:
-    MainWindow() {
+    void SetUp() override { StartWindow("http://vendor.test"); }
+    void StartWindow(const std::string& vendorServerUrl) {
         fs::create_directories(home / "Catalogs");
         MainWindowOptions options;
         options.startupFolder = home.path();
         options.probe = [this] { return ip; };
-        options.vendorServerUrl = "http://vendor.test";
+        options.vendorServerUrl = vendorServerUrl;
         options.accountServerUrl = "http://account.test";
         options.openUrl = [this](const QUrl& url) { opened << url.toString(); };
         options.prompter = &prompter;
         window = std::make_unique<TFormMain>(options);
         window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override { EXPECT_EQ(prompter.problems(), QStringList()); }
 
@@ -288,4 +292,58 @@ TEST_F(MainWindow, WebLinksNeedANetworkButTheWelcomePageLinksDoNot) {
                           "http://account.test/mini/admin/showadmin.cgi?M1000+addenter.ah",
                           "http://account.test/mini/admin/",
                       }));
+}
+
+namespace {
+
+// The vendor's server on 127.0.0.1, serving a notes file.
+class NotesCheck : public MainWindow {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.running());
+        WriteFileBytes(server.root() + "/marlix/info.txt",
+                       "BEGINNOTE\r\nFresh tea templates!\r\nENDNOTE\r\n"
+                       "BEGINTEMPLATES\r\nClassic\r\nBlue Sky\r\nENDTEMPLATES\r\n");
+        StartWindow(server.url());
+    }
+    VendorTestServer server;
+};
+
+}  // namespace
+
+TEST_F(NotesCheck, NotesWindowShowsTheNotesAndDownloadsATemplate) {
+    WriteFileBytes(home / "Templates/Blue Sky/old.html", "old");
+    prompter.Answer(PromptButton::Ok);  // replace the Blue Sky package
+
+    // The notes window is modal: this timer works it from inside its event loop.
+    QStringList seen;
+    bool closed = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* notice = window->findChild<TFormNotice*>();
+        if (!notice || !notice->isVisible() || notice->Downloading()) return;
+        if (seen.isEmpty()) {
+            seen << notice->LabelNotes->text();
+            for (int row = 0; row < notice->ListBoxTemplates->count(); ++row)
+                seen << notice->ListBoxTemplates->item(row)->text();
+            notice->ListBoxTemplates->setCurrentRow(0);
+            QTest::mouseClick(notice->LMDButtonDownload, Qt::LeftButton);
+        } else if (!closed) {
+            closed = true;
+            QTest::mouseClick(notice->LMDButtonClose, Qt::LeftButton);
+        }
+    });
+    driver.start(20);
+
+    ip = "192.0.2.1";  // the network appears: the next tick fetches the notes, once
+    QTRY_VERIFY_WITH_TIMEOUT(closed && !window->findChild<TFormNotice*>(), kWaitMs);
+    EXPECT_EQ(seen, QStringList({"Fresh tea templates!", "Blue Sky", "Classic"}));
+    EXPECT_EQ(Status(), "Retrieved new template: Blue Sky");
+    EXPECT_EQ(ReadFileBytes(home / "Templates/Blue Sky/index.html"),
+              ReadFileBytes(server.root() + "/marlix/Templates/Blue Sky/index.html"));
+    EXPECT_FALSE(fs::exists(home / "Templates/Blue Sky/old.html"));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].caption, "Template Exists");
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(server.TakeRequests().front(), "/marlix/info.txt");
 }
