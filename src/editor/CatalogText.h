@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 
 // Catalog texts are byte strings; the templates and the pages they make are UTF-8, so the

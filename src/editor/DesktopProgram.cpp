@@ -1,13 +1,12 @@
 #include "DesktopProgram.h"
 
-#include <QApplication>
-#include <QIcon>
-#include <QDir>
-#include <QLockFile>
-#include <QTimer>
-
 #include <unistd.h>
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLockFile>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 

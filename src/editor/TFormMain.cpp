@@ -43,8 +43,7 @@ QString PanelText(const std::string& text) {
     if (text.empty()) return "None";
     const QList<uint> characters = FromCatalogText(text).toUcs4();
     if (characters.size() <= 15) return FromCatalogText(text);
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), 15) +
-           "...";
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), 15) + "...";
 }
 
 bool Alive(const std::unique_ptr<QThread>& thread) {
@@ -77,7 +76,8 @@ TFormMain::TFormMain(MainWindowOptions options, QWidget* parent)
                              LMDButtonCancelUpload->setVisible(visible);
                          },
                          [this](int percent) { ProgressBar1->setValue(percent); }}) {
-    if (!options_.openUrl) options_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    if (!options_.openUrl)
+        options_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     setObjectName("FormMain");
     setWindowTitle("Zelmo Marlix");
     setWindowIcon(QIcon(ProgramIcon(64)));
@@ -173,11 +173,14 @@ void TFormMain::BuildMenus() {
     PopupMenuHelp->addSeparator();
     MenuAbout = item(PopupMenuHelp, "MenuAbout", "&About...");
 
-    connect(MenuNew, &QAction::triggered, this, [this] { RunFileCommand(&CatalogFileCommands::New); });
-    connect(MenuOpen, &QAction::triggered, this, [this] { RunFileCommand(&CatalogFileCommands::Open); });
+    connect(MenuNew, &QAction::triggered, this,
+            [this] { RunFileCommand(&CatalogFileCommands::New); });
+    connect(MenuOpen, &QAction::triggered, this,
+            [this] { RunFileCommand(&CatalogFileCommands::Open); });
     connect(MenuClose, &QAction::triggered, this,
             [this] { RunFileCommand(&CatalogFileCommands::Close); });
-    connect(MenuSave, &QAction::triggered, this, [this] { RunFileCommand(&CatalogFileCommands::Save); });
+    connect(MenuSave, &QAction::triggered, this,
+            [this] { RunFileCommand(&CatalogFileCommands::Save); });
     connect(MenuSaveAs, &QAction::triggered, this,
             [this] { RunFileCommand(&CatalogFileCommands::SaveAs); });
     connect(MenuCreateAccount, &QAction::triggered, this, &TFormMain::CreateAccountClick);
@@ -433,9 +436,9 @@ void TFormMain::AboutClick() {
 
 void TFormMain::LMDButtonGenerateClick() {
     if (WorkRunning()) return;
-    generation_ = std::make_unique<TGenThread>(commands_.Catalog(), StartupFolder(),
-                                               generationState_, flags_,
-                                               static_cast<GenerationHost&>(*this));
+    generation_ =
+        std::make_unique<TGenThread>(commands_.Catalog(), StartupFolder(), generationState_, flags_,
+                                     static_cast<GenerationHost&>(*this));
     if (!generation_->start()) return;
     // The watcher tells when the worker has really ended, also after a cancel.
     generationWatch_.reset(QThread::create([run = generation_.get()] { run->wait(); }));
@@ -480,8 +483,9 @@ void TFormMain::Timer1Timer() {
 
 void TFormMain::ShowNotes(const VendorNotes& notes) {
     if (destroying_) return;
-    TFormNotice window(notes, *prompter_, StartupFolder(), options_.vendorServerUrl,
-                       [this](const std::string& text) { ShowStatus(text); }, this);
+    TFormNotice window(
+        notes, *prompter_, StartupFolder(), options_.vendorServerUrl,
+        [this](const std::string& text) { ShowStatus(text); }, this);
     window.exec();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -122,8 +121,7 @@ private:
     // FileCommandHost
     SaveChangesAnswer AskSaveChanges() override;
     bool AskOverwriteCatalog() override;
-    std::optional<std::string> ChooseFolder(const std::string& title,
-                                            bool allowNewFolder) override;
+    std::optional<std::string> ChooseFolder(const std::string& title, bool allowNewFolder) override;
     void ShowStatus(const std::string& text) override;
     void DocumentReplaced() override;
     // GenerationHost: runs on this window's thread while the worker waits.

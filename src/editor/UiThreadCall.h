@@ -4,7 +4,6 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
-
 #include <utility>
 
 // Runs `call` on the thread of `context` and returns once it has run there. Called on that
