@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -218,7 +217,7 @@ TEST_F(MainWindow, FileMenuAsksAboutUnsavedChangesAndChoosesFolders) {
 
 // The sample catalog copied below tmp with its template in the start-up folder.
 std::string MainWindow::CopySample(const std::string& name) {
-    const std::string source = std::getenv("MARLIX_SOURCE_DIR");
+    const std::string source = MARLIX_SOURCE_ROOT;
     if (!fs::exists(home / "Templates/Modern")) {
         fs::create_directories(home / "Templates");
         fs::copy(source + "/Templates/Modern", home / "Templates/Modern",
