@@ -14,6 +14,9 @@ struct NotesCase {
     std::vector<std::string> templates;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const NotesCase& c, std::ostream* os) { *os << c.name; }
+
 const std::string kNotice101 =
     "\n\nYour copy of Zelmo Marlix is out of date. To get version 1.01, please visit our "
     "website.\n";
