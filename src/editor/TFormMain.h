@@ -33,7 +33,7 @@ class TitlePanel;
 struct VendorNotes;
 
 // The vendor's account-administration server (create an account, the admin pages).
-inline constexpr const char kAccountServer[] = "https://secure.zelmokrant.com";
+inline constexpr const char kAccountServer[] = "https://secure.zelmokrant.example";
 
 // What the main window is given besides the start-up folder. Tests replace the network probe,
 // the browser and the prompter.

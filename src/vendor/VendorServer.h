@@ -3,7 +3,7 @@
 #include <string>
 
 // The vendor's web server: the notes file and the downloadable templates live on it.
-inline constexpr const char kDefaultVendorServer[] = "http://www.zelmokrant.com";
+inline constexpr const char kDefaultVendorServer[] = "http://www.zelmokrant.example";
 
 // Paths on the vendor's web server.
 inline constexpr const char kNotesFilePath[] = "/marlix/info.txt";
