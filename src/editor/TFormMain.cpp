@@ -23,8 +23,12 @@
 #include "PageHost.h"
 #include "ProgramIcon.h"
 #include "QtPrompter.h"
+#include "TFormAccount.h"
+#include "TFormCustomize.h"
 #include "TFormExport.h"
 #include "TFormNotice.h"
+#include "TFormProperties.h"
+#include "TFormUploadInfo.h"
 #include "TFormWelcome.h"
 #include "TitlePanel.h"
 #include "UiThreadCall.h"
@@ -315,10 +319,10 @@ void TFormMain::RegisterPages() {
         new EditorPage("FormCat", "Categories"),
         new EditorPage("FormItems", "Items"),
         FormExport,
-        new EditorPage("FormProperties", "Catalog Properties"),
-        new EditorPage("FormUploadInfo", "Upload Information"),
-        new EditorPage("FormAccount", "Account Information"),
-        new EditorPage("FormCustomize", "Customize"),
+        new TFormProperties(*this),
+        new TFormUploadInfo(*this),
+        new TFormAccount(*this),
+        new TFormCustomize(*this, options_.openUrl),
         new EditorPage("FormCatInfo", "Category Information"),
         new EditorPage("FormItemInfo", "Item Information"),
     };
