@@ -13,6 +13,9 @@ public:
     EditorPage(const QString& objectName, const QString& title, QWidget* parent = nullptr);
 
     QString title() const;
+    // Brings the page up to date with the open catalog; the main window's page buttons call it
+    // before they show the page.
+    virtual void Reload() {}
 
 protected:
     QVBoxLayout* body() const { return body_; }

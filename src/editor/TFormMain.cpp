@@ -24,6 +24,8 @@
 #include "ProgramIcon.h"
 #include "QtPrompter.h"
 #include "TFormAccount.h"
+#include "TFormCat.h"
+#include "TFormCatInfo.h"
 #include "TFormCustomize.h"
 #include "TFormExport.h"
 #include "TFormNotice.h"
@@ -316,14 +318,14 @@ void TFormMain::RegisterPages() {
     EditorPage* pages[kPageCount] = {
         new TFormWelcome(vendor, options_.openUrl),
         new EditorPage("FormGeneral", "General Information"),
-        new EditorPage("FormCat", "Categories"),
+        new TFormCat(*this),
         new EditorPage("FormItems", "Items"),
         FormExport,
         new TFormProperties(*this),
         new TFormUploadInfo(*this),
         new TFormAccount(*this),
         new TFormCustomize(*this, options_.openUrl),
-        new EditorPage("FormCatInfo", "Category Information"),
+        new TFormCatInfo(*this),
         new EditorPage("FormItemInfo", "Item Information"),
     };
     for (EditorPage* page : pages) LMDFormDisplay1->AddPage(page);
@@ -377,6 +379,7 @@ void TFormMain::RunFileCommand(void (CatalogFileCommands::*command)()) {
 
 void TFormMain::PageButtonClick(int page) {
     if (WorkRunning()) return;
+    LMDFormDisplay1->Page(page)->Reload();
     ShowPage(page);
 }
 
