@@ -28,6 +28,8 @@
 #include "TFormCatInfo.h"
 #include "TFormCustomize.h"
 #include "TFormExport.h"
+#include "TFormItemInfo.h"
+#include "TFormItems.h"
 #include "TFormNotice.h"
 #include "TFormProperties.h"
 #include "TFormUploadInfo.h"
@@ -319,14 +321,14 @@ void TFormMain::RegisterPages() {
         new TFormWelcome(vendor, options_.openUrl),
         new EditorPage("FormGeneral", "General Information"),
         new TFormCat(*this),
-        new EditorPage("FormItems", "Items"),
+        new TFormItems(*this),
         FormExport,
         new TFormProperties(*this),
         new TFormUploadInfo(*this),
         new TFormAccount(*this),
         new TFormCustomize(*this, options_.openUrl),
         new TFormCatInfo(*this),
-        new EditorPage("FormItemInfo", "Item Information"),
+        new TFormItemInfo(*this),
     };
     for (EditorPage* page : pages) LMDFormDisplay1->AddPage(page);
     connect(FormExport->LMDButtonGenerate, &QPushButton::clicked, this,
