@@ -73,9 +73,9 @@ TFormCatInfo::TFormCatInfo(TFormMain& main, QWidget* parent)
         Note("If this category is a sub-category then select a parent from the list below. The "
              "parent can be deselected by checking the \"No Parent\" box to the left."),
         0, 0, 1, 2);
-    parentGrid->addWidget(LMDCheckBoxNoParent, 1, 0, Qt::AlignTop);
-    parentGrid->addWidget(new QLabel("Select Parent:"), 2, 0, Qt::AlignTop);
-    parentGrid->addWidget(ListBoxCategory, 1, 1, 2, 1);
+    parentGrid->addWidget(LMDCheckBoxNoParent, 2, 0, Qt::AlignTop);
+    parentGrid->addWidget(new QLabel("Select Parent:"), 1, 1);
+    parentGrid->addWidget(ListBoxCategory, 2, 1);
     body()->addWidget(parentGroup);
 
     body()->addWidget(Note("For reference, sub-categories and  items in this category are below."));
