@@ -61,7 +61,9 @@ std::optional<QString> QtPrompter::ChooseFolder(const QString& title, const QStr
 
 std::optional<QString> QtPrompter::ChoosePicture(const QString& title, const QString& startFolder) {
     const QString file = QFileDialog::getOpenFileName(
-        parent_, title, startFolder, "Pictures (*.gif *.jpg *.jpeg *.bmp);;All files (*)");
+        parent_, title, startFolder,
+        "All (*.gif *.jpg *.jpeg *.bmp);;GIF Image (*.gif);;JPEG Image File (*.jpg);;"
+        "JPEG Image File (*.jpeg);;Bitmaps (*.bmp)");
     if (file.isEmpty()) return std::nullopt;
     return file;
 }
