@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -137,6 +138,13 @@ TEST_F(ItemPages, NewItemIsStoredWithItsFieldsAndCategories) {
     Type(kPageItemInfo, "LMDEditSDesc", " A mug ");
     List(kPageItemInfo, "ListBoxCategory")->item(2)->setSelected(true);
     List(kPageItemInfo, "ListBoxCategory")->item(0)->setSelected(true);
+    Catalog().CatalogFolder = tmp / "Shop";
+    std::filesystem::create_directories(tmp / "Shop/data");
+    QImage picture(30, 20, QImage::Format_RGB888);
+    picture.fill(Qt::green);
+    ASSERT_TRUE(picture.save(QString::fromStdString(tmp / "mug.bmp"), "BMP"));
+    prompter.AnswerPath(QString::fromStdString(tmp / "mug.bmp"));
+    Click(kPageItemInfo, "LMDButtonItem");
     Click(kPageItemInfo, "LMDButtonOK");
     EXPECT_EQ(Status(), "Item Updated: ( A1 ) Mug");
     EXPECT_EQ(Page(), kPageItems);
@@ -155,6 +163,7 @@ TEST_F(ItemPages, NewItemIsStoredWithItsFieldsAndCategories) {
     EXPECT_EQ(Catalog().Categories["100"].ItemIDs, std::vector<std::string>{id});
     EXPECT_EQ(Catalog().Categories["300"].ItemIDs, (std::vector<std::string>{id, "5"}));
     EXPECT_TRUE(Catalog().Categories["200"].ItemIDs.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(tmp / ("Shop/data/i" + id + ".jpg")));
 
     // Opening shows the stored values; deselecting every category leaves the item in none.
     Open("Mug");
