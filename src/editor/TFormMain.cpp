@@ -28,6 +28,7 @@
 #include "TFormCatInfo.h"
 #include "TFormCustomize.h"
 #include "TFormExport.h"
+#include "TFormGeneral.h"
 #include "TFormItemInfo.h"
 #include "TFormItems.h"
 #include "TFormNotice.h"
@@ -319,7 +320,7 @@ void TFormMain::RegisterPages() {
     // Pages whose editors are still to come show their title only.
     EditorPage* pages[kPageCount] = {
         new TFormWelcome(vendor, options_.openUrl),
-        new EditorPage("FormGeneral", "General Information"),
+        new TFormGeneral(*this),
         new TFormCat(*this),
         new TFormItems(*this),
         FormExport,
