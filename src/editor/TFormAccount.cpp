@@ -23,8 +23,9 @@ TFormAccount::TFormAccount(TFormMain& main, QWidget* parent)
     body()->addWidget(LMDCheckBoxDemo);
 
     auto* form = new QFormLayout;
-    LMDSITEID = AddEdit(form, "LMDSITEID", "00-SITEID",
-                        "The account ID given to you when you opened your Zelmo Krant account", "M");
+    LMDSITEID =
+        AddEdit(form, "LMDSITEID", "00-SITEID",
+                "The account ID given to you when you opened your Zelmo Krant account", "M");
     LMDSERVER = AddEdit(form, "LMDSERVER", "00-SERVER",
                         "The server number on which your Zelmo Krant account resides");
     LMDPassword = AddEdit(form, "LMDPassword", "Password",
@@ -45,7 +46,8 @@ TFormAccount::TFormAccount(TFormMain& main, QWidget* parent)
     body()->addWidget(explanation);
     AddButtons();
 
-    body()->addWidget(new QLabel("To use the buttons below, you must be connected to the Internet."));
+    body()->addWidget(
+        new QLabel("To use the buttons below, you must be connected to the Internet."));
     LMDButtonCreate->setObjectName("LMDButtonCreate");
     LMDButtonCreate->setToolTip("Go online and open a Zelmo Krant account to get a Site ID");
     LMDButtonAdmin->setObjectName("LMDButtonAdmin");
@@ -68,8 +70,7 @@ void TFormAccount::Load() {
     LMDCheckBoxDemo->setChecked(c.DemoMode);
     LMDSITEID->setText(FromCatalogText(c.SITEID));
     // The stored partner ID carries its "P"; whatever its first character, the field omits it.
-    LMDPARTNERID->setText(c.PARTNERID.empty() ? QString()
-                                              : FromCatalogText(c.PARTNERID.substr(1)));
+    LMDPARTNERID->setText(c.PARTNERID.empty() ? QString() : FromCatalogText(c.PARTNERID.substr(1)));
     LMDSERVER->setText(FromCatalogText(c.SERVER));
     LMDPassword->setText(FromCatalogText(c.ZKPassword));
     LMDCheckBoxDemoChange();

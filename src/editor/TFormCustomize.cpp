@@ -33,24 +33,26 @@ TFormCustomize::TFormCustomize(TFormMain& main, std::function<void(const QUrl&)>
       LMDButtonInfo(new QPushButton("Template Info")),
       openFile_(std::move(openFile)) {
     QFormLayout* look = AddGroup(body(), "Look and Feel");
-    LMDEditText = AddEdit(look, "LMDEditText", "Text Color:",
-                          "The color of text on your catalog pages");
-    LMDEditLink = AddEdit(look, "LMDEditLink", "Link Color:",
-                          "The color of a link that customers have not yet clicked");
-    LMDEditALink = AddEdit(look, "LMDEditALink", "Active Link Color:",
-                           "The color of a link while customers are clicking it");
+    LMDEditText =
+        AddEdit(look, "LMDEditText", "Text Color:", "The color of text on your catalog pages");
+    LMDEditLink = AddEdit(look, "LMDEditLink",
+                          "Link Color:", "The color of a link that customers have not yet clicked");
+    LMDEditALink =
+        AddEdit(look, "LMDEditALink",
+                "Active Link Color:", "The color of a link while customers are clicking it");
     LMDEditVLink = AddEdit(look, "LMDEditVLink", "Visited Link Color:",
                            "The color of a link to a page that has recently been visited");
-    LMDEditBG = AddEdit(look, "LMDEditBG", "Background Color:",
-                        "The background color for your catalog pages");
+    LMDEditBG = AddEdit(look, "LMDEditBG",
+                        "Background Color:", "The background color for your catalog pages");
     LMDEditFont = AddEdit(look, "LMDEditFont", "Font:", "The HTML font face for your catalog");
-    LMDMaskEditIconSize = AddEdit(look, "LMDMaskEditIconSize", "Icon Size:",
-                                  "Some templates allow you to set the size of icons");
+    LMDMaskEditIconSize =
+        AddEdit(look, "LMDMaskEditIconSize",
+                "Icon Size:", "Some templates allow you to set the size of icons");
     // Digits only, and few enough that the number fits the stored integer.
     LMDMaskEditIconSize->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]{0,9}"), LMDMaskEditIconSize));
-    LMDEditMoney = AddEdit(look, "LMDEditMoney", "Money Symbol:",
-                           "This is the monetary symbol for your contry");
+    LMDEditMoney = AddEdit(look, "LMDEditMoney",
+                           "Money Symbol:", "This is the monetary symbol for your contry");
 
     QFormLayout* more = AddGroup(body(), "More Colors");
     const QString extra = "Some templates use optional extra colors";

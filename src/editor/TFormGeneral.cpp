@@ -66,27 +66,27 @@ TFormGeneral::TFormGeneral(TFormMain& main, QWidget* parent)
       background_{"bg.gif", ImageBG, LMDCheckBoxRemBG} {
     auto* company = new QGroupBox("Company Background");
     auto* form = new QFormLayout(company);
-    LMDEditCoName = AddEdit(form, "LMDEditCoName", "Company Name:",
-                            "Your corporate name for copyrights, etc.");
-    LMDEditStName = AddEdit(form, "LMDEditStName", "Store Name:",
-                            "The name that your customers will see online");
+    LMDEditCoName =
+        AddEdit(form, "LMDEditCoName", "Company Name:", "Your corporate name for copyrights, etc.");
+    LMDEditStName = AddEdit(form, "LMDEditStName",
+                            "Store Name:", "The name that your customers will see online");
     LMDEditURL = AddEdit(form, "LMDEditURL", "Web Site URL:", "Your web site address");
     LMDEditPath = AddEdit(form, "LMDEditPath", "Catalog Path:",
                           "If the catalog is not in the root (base) directory of your web site, "
                           "enter the path to the catalog here. This is not necessarily the same "
                           "as the FTP path.");
-    LMDEditEmail = AddEdit(form, "LMDEditEmail", "Email Address:",
-                           "Address for customer service, etc.");
-    LMDEditPhone = AddEdit(form, "LMDEditPhone", "Phone Number:",
-                           "The number where customers can reach your company");
+    LMDEditEmail =
+        AddEdit(form, "LMDEditEmail", "Email Address:", "Address for customer service, etc.");
+    LMDEditPhone = AddEdit(form, "LMDEditPhone",
+                           "Phone Number:", "The number where customers can reach your company");
     body()->addWidget(company);
 
     auto* data = new QGroupBox("Catalog Data");
     form = new QFormLayout(data);
-    LMDEditKeywords = AddEdit(form, "LMDEditKeywords", "Catalog Keywords for Meta Tags:",
-                              "Used for search engines");
-    LMDEditDesc = AddEdit(form, "LMDEditDesc", "Catalog Description for Meta Tags:",
-                          "Used for search engines");
+    LMDEditKeywords = AddEdit(form, "LMDEditKeywords",
+                              "Catalog Keywords for Meta Tags:", "Used for search engines");
+    LMDEditDesc = AddEdit(form, "LMDEditDesc",
+                          "Catalog Description for Meta Tags:", "Used for search engines");
     const QString welcomeHint = "Shown on the greeting page of your catalog";
     LMDMemoWelcomeMsg->setObjectName("LMDMemoWelcomeMsg");
     LMDMemoWelcomeMsg->setToolTip(welcomeHint);
@@ -147,12 +147,12 @@ void TFormGeneral::ShowStored(StorePicture& picture) {
     picture.preview->Reset();
     const std::string path = DataPath(picture);
     // A stored picture that cannot be read just stays unseen.
-    if (!path.empty() && IsRegularFile(path)) picture.preview->LoadFile(FromCatalogText(path), nullptr);
+    if (!path.empty() && IsRegularFile(path))
+        picture.preview->LoadFile(FromCatalogText(path), nullptr);
 }
 
 void TFormGeneral::Browse(StorePicture& picture) {
-    const std::optional<QString> file =
-        main_.Prompts().ChoosePicture("Open", QDir::currentPath());
+    const std::optional<QString> file = main_.Prompts().ChoosePicture("Open", QDir::currentPath());
     if (!file) return;
     QString error;
     if (!picture.preview->LoadFile(*file, &error)) {
@@ -180,10 +180,10 @@ void TFormGeneral::Apply(StorePicture& picture) {
         // the stored picture.
         std::string error;
         if (!writeGif(path, picture.preview->picture(), &error))
-            main_.Prompts().ShowMessage(
-                kErrorCaption,
-                QString("%1 could not be written: %2").arg(picture.fileName, FromCatalogText(error)),
-                PromptIcon::Error);
+            main_.Prompts().ShowMessage(kErrorCaption,
+                                        QString("%1 could not be written: %2")
+                                            .arg(picture.fileName, FromCatalogText(error)),
+                                        PromptIcon::Error);
     }
 }
 

@@ -52,8 +52,7 @@ TFormProperties::TFormProperties(TFormMain& main, QWidget* parent)
     body()->addWidget(text);
 
     connect(LMDButtonUpload, &QPushButton::clicked, this, &TFormProperties::LMDButtonUploadClick);
-    connect(LMDButtonAccount, &QPushButton::clicked, this,
-            &TFormProperties::LMDButtonAccountClick);
+    connect(LMDButtonAccount, &QPushButton::clicked, this, &TFormProperties::LMDButtonAccountClick);
     connect(LMDButtonCustomize, &QPushButton::clicked, this,
             &TFormProperties::LMDButtonCustomizeClick);
 }

@@ -12,8 +12,8 @@
 TFormUploadInfo::TFormUploadInfo(TFormMain& main, QWidget* parent)
     : SettingsPage(main, "FormUploadInfo", "Upload Information", parent) {
     auto* form = new QFormLayout;
-    LMDHost = AddEdit(form, "LMDHost", "FTP Host",
-                      "The name of the computer which has your web site");
+    LMDHost =
+        AddEdit(form, "LMDHost", "FTP Host", "The name of the computer which has your web site");
     LMDDirectory = AddEdit(form, "LMDDirectory", "FTP Directory",
                            "The subdirectory where you want your catalog to be placed");
     LMDUsername =

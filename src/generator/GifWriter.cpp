@@ -52,8 +52,8 @@ bool quantise(const Picture& picture, IndexedPicture& out) {
         return false;
     const liq_palette* palette = liq_get_palette(result.get());
     for (unsigned i = 0; i < palette->count; ++i)
-        out.palette.push_back({palette->entries[i].r, palette->entries[i].g,
-                               palette->entries[i].b});
+        out.palette.push_back(
+            {palette->entries[i].r, palette->entries[i].g, palette->entries[i].b});
     return true;
 }
 
@@ -86,8 +86,7 @@ bool encode(const Picture& picture, const IndexedPicture& indexed, std::string& 
     std::unique_ptr<GifFileType, GifWriteCloser> gif(EGifOpen(&bytes, appendToString, &code));
     if (!gif) return false;
     if (EGifPutScreenDesc(gif.get(), picture.width, picture.height, 8, 0, map.get()) != GIF_OK ||
-        EGifPutImageDesc(gif.get(), 0, 0, picture.width, picture.height, false, nullptr) !=
-            GIF_OK)
+        EGifPutImageDesc(gif.get(), 0, 0, picture.width, picture.height, false, nullptr) != GIF_OK)
         return false;
     for (int y = 0; y < picture.height; ++y) {
         auto* line = const_cast<GifPixelType*>(indexed.indices.data() +
