@@ -317,7 +317,6 @@ QWidget* TFormMain::BuildSidePanel() {
 void TFormMain::RegisterPages() {
     FormExport = new TFormExport;
     const QString vendor = FromCatalogText(options_.vendorServerUrl);
-    // Pages whose editors are still to come show their title only.
     EditorPage* pages[kPageCount] = {
         new TFormWelcome(vendor, options_.openUrl),
         new TFormGeneral(*this),
