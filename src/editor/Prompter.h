@@ -27,3 +27,9 @@ public:
     virtual std::optional<QString> ChoosePicture(const QString& title,
                                                  const QString& startFolder) = 0;
 };
+
+// The question every editor's Cancel asks before it drops the changes; true on Yes.
+inline bool ConfirmCancelChanges(Prompter& prompter) {
+    return prompter.Ask("Cancel Changes", "Are you sure you want to cancel your changes?",
+                        {PromptButton::Yes, PromptButton::No}) == PromptButton::Yes;
+}

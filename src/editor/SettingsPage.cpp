@@ -62,9 +62,7 @@ void SettingsPage::Accepted(const QString& status) {
 }
 
 void SettingsPage::CancelChanges(const QString& status) {
-    if (main_.Prompts().Ask("Cancel Changes", "Are you sure you want to cancel your changes?",
-                            {PromptButton::Yes, PromptButton::No}) != PromptButton::Yes)
-        return;
+    if (!ConfirmCancelChanges(main_.Prompts())) return;
     main_.SetStatus(status);
     main_.ShowPage(kPageProperties);
 }

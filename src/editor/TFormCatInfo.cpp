@@ -178,9 +178,7 @@ void TFormCatInfo::LMDButtonOKClick() {
 }
 
 void TFormCatInfo::LMDButtonCancelClick() {
-    if (main_.Prompts().Ask("Cancel Changes", "Are you sure you want to cancel your changes?",
-                            {PromptButton::Yes, PromptButton::No}) != PromptButton::Yes)
-        return;
+    if (!ConfirmCancelChanges(main_.Prompts())) return;
     Done("Category Changes Ignored");
 }
 

@@ -314,9 +314,7 @@ void TFormItemInfo::LMDButtonOKClick() {
 }
 
 void TFormItemInfo::LMDButtonCancelClick() {
-    if (main_.Prompts().Ask("Cancel Changes", "Are you sure you want to cancel your changes?",
-                            {PromptButton::Yes, PromptButton::No}) != PromptButton::Yes)
-        return;
+    if (!ConfirmCancelChanges(main_.Prompts())) return;
     Done("Item Changes Ignored");
 }
 

@@ -144,9 +144,7 @@ void TFormVariants::LMDButtonOKClick() {
 }
 
 void TFormVariants::LMDButtonCancelClick() {
-    if (main_.Prompts().Ask("Cancel Changes", "Are you sure you want to cancel your changes?",
-                            {PromptButton::Yes, PromptButton::No}) == PromptButton::Yes)
-        QDialog::reject();
+    if (ConfirmCancelChanges(main_.Prompts())) QDialog::reject();
 }
 
 void TFormVariants::reject() {
