@@ -25,8 +25,10 @@ build: configure
 sample: build
 	./$(BUILD)/marlix --home . generate $(SAMPLE)
 
+# Where a display is available, the desktop program opens afterwards.
 run: sample
 	@echo "Front page: $(CURDIR)/$(SAMPLE)/output/index.html"
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./$(BUILD)/marlix --home .; fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
