@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/MXCatalog.h"
+
 namespace {
 std::vector<CliCommand>& Registry() {
     static std::vector<CliCommand> commands;
@@ -27,4 +29,11 @@ int UsageError(const CliCommand& command, const std::string& message) {
     std::fprintf(stderr, "marlix: %s\nusage: marlix [--home DIR] %s\n", message.c_str(),
                  command.usage);
     return kUsageError;
+}
+
+bool LoadCatalogFolder(const CliContext& context, const std::string& folder, MXCatalog& catalog) {
+    catalog.CatalogFolder = folder;
+    if (catalog.Load(context.home)) return true;
+    std::printf("Catalog Load Failed.\n");
+    return false;
 }

@@ -25,6 +25,15 @@ struct CliCommandRegistration {
 // Every registered command, ordered by name.
 const std::vector<CliCommand>& CliCommands();
 
+class MXCatalog;
+
+// Loads the catalog folder as Open does; on failure prints "Catalog Load Failed." on standard
+// output, as the status line would show it, and returns false.
+bool LoadCatalogFolder(const CliContext& context, const std::string& folder, MXCatalog& catalog);
+
+// Exit status for a catalog folder that cannot be loaded.
+inline constexpr int kCatalogLoadFailed = 2;
+
 // Exit status for a command line that cannot be understood.
 inline constexpr int kUsageError = 64;
 

@@ -65,11 +65,7 @@ private:
 int RunGenerate(const CliContext& context, const std::vector<std::string>& args) {
     if (args.size() != 1) return UsageError(kGenerate, "generate takes one catalog folder");
     MXCatalog catalog;
-    catalog.CatalogFolder = args[0];
-    if (!catalog.Load(context.home)) {
-        std::printf("Catalog Load Failed.\n");
-        return 2;
-    }
+    if (!LoadCatalogFolder(context, args[0], catalog)) return kCatalogLoadFailed;
 
     struct sigaction action {};
     action.sa_handler = OnInterrupt;

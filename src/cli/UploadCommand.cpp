@@ -58,11 +58,7 @@ private:
 int RunUpload(const CliContext& context, const std::vector<std::string>& args) {
     if (args.size() != 1) return UsageError(kUpload, "upload takes one catalog folder");
     MXCatalog catalog;
-    catalog.CatalogFolder = args[0];
-    if (!catalog.Load(context.home)) {
-        std::printf("Catalog Load Failed.\n");
-        return 2;
-    }
+    if (!LoadCatalogFolder(context, args[0], catalog)) return kCatalogLoadFailed;
     ActivityFlags flags;
     uploadFlag = &flags.Uploading;
     struct sigaction cancel = {};

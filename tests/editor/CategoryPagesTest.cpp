@@ -18,18 +18,6 @@ namespace {
 
 class CategoryPages : public EditorWindow {
 protected:
-    QListWidget* List(int page, const char* name) { return On<QListWidget>(page, name); }
-    QStringList Rows(int page, const char* name) {
-        QStringList rows;
-        QListWidget* list = List(page, name);
-        for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-        return rows;
-    }
-    void Select(int page, const char* list, const QString& text) {
-        const auto found = List(page, list)->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        List(page, list)->setCurrentItem(found.first());
-    }
     // Adds a category through the editor, below `parent` unless that is empty.
     void AddCategory(const QString& name, const QString& parent = {}) {
         ClickMain("LMDMMButtonCat");

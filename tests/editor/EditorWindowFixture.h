@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -50,6 +51,18 @@ protected:
         QLineEdit* edit = On<QLineEdit>(page, name);
         edit->clear();
         QTest::keyClicks(edit, text);
+    }
+    QListWidget* List(int page, const char* name) { return On<QListWidget>(page, name); }
+    QStringList Rows(int page, const char* name) {
+        QStringList rows;
+        QListWidget* list = List(page, name);
+        for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+        return rows;
+    }
+    void Select(int page, const char* list, const QString& text) {
+        const auto found = List(page, list)->findItems(text, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        List(page, list)->setCurrentItem(found.first());
     }
     QString Text(int page, const char* name) const { return On<QLineEdit>(page, name)->text(); }
     QString Status() const { return window->LabelStatus->text(); }

@@ -15,18 +15,6 @@ namespace {
 
 class ItemPages : public EditorWindow {
 protected:
-    QListWidget* List(int page, const char* name) { return On<QListWidget>(page, name); }
-    QStringList Rows(int page, const char* name) {
-        QStringList rows;
-        QListWidget* list = List(page, name);
-        for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-        return rows;
-    }
-    void Select(int page, const char* list, const QString& text) {
-        const auto found = List(page, list)->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        List(page, list)->setCurrentItem(found.first());
-    }
     MXItem& StoredItem(const std::string& id, const std::string& sku, const std::string& name) {
         MXItem& item = Catalog().Items[id];
         item.ID = id;
